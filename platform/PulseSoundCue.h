@@ -1,0 +1,38 @@
+#pragma once
+#include "SoundCue.h"
+
+#include <QHash>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+struct pa_simple;
+
+// Plays WAV files through the sound server and returns when the sound has
+// been heard to the end. One connection is kept open between sounds (a new
+// connection costs milliseconds and, on some servers, seconds) and remade
+// after any failure. Decoded sounds are kept, so a tick costs no file work.
+class PulseSoundCue final : public SoundCue {
+public:
+    PulseSoundCue();
+    ~PulseSoundCue() override;
+    PulseSoundCue(const PulseSoundCue &) = delete;
+    PulseSoundCue &operator=(const PulseSoundCue &) = delete;
+
+    void PlaySoundCue(const QString &fileName) override;
+
+private:
+    struct Sound {
+        std::vector<std::int16_t> samples;
+        int rate = 0;
+        int channels = 0;
+    };
+    const Sound *sound(const QString &fileName);
+    bool connect(int rate, int channels);
+    void disconnect();
+
+    QHash<QString, Sound> m_sounds; // by full path; an empty Sound marks a file that failed
+    pa_simple *m_stream = nullptr;
+    int m_rate = 0;
+    int m_channels = 0;
+};

@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// Plays one sound file, given by bare file name, and returns only when the
+// sound has been heard to the end. A sound that cannot be played is skipped
+// quietly: the program never stops for sound.
+class SoundCue {
+public:
+    virtual ~SoundCue() = default;
+    virtual void PlaySoundCue(const QString &fileName) = 0;
+};

@@ -1,0 +1,14 @@
+#include "WorkArea.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+QRect workAreaTwips(const QWidget *window)
+{
+    QScreen *screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect px = screen->availableGeometry();
+    return QRect(px.x() * 15, px.y() * 15, px.width() * 15, px.height() * 15);
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <QRect>
+
+class QWidget;
+
+// The desktop work area (the screen without panels and task bars) of the
+// screen a window is on, in twips.
+QRect workAreaTwips(const QWidget *window);
