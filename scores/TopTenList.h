@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QDate>
+
+// One list of Top Ten lines, kept in ascending text order without regard to
+// case (a new line goes straight to its place). Entry 0 is the lowest line;
+// the first five characters of a line are its zero-filled score.
+class TopTenList {
+public:
+    static constexpr int Size = 10;
+
+    TopTenList() = default;
+    explicit TopTenList(const QStringList &lines); // sorts them
+
+    const QStringList &lines() const { return m_lines; }
+    int count() const { return int(m_lines.size()); }
+    // Entries 9 down to 0: the list as the player sees it, highest first.
+    // Missing entries read as empty lines.
+    QStringList visibleLines() const;
+
+    void add(const QString &line);
+    void removeLowest();
+    // The score of entry 0 (0 for an empty list or a line that does not start with a number).
+    int lowestScore() const;
+    // A score enters the list only when it is strictly greater than the lowest line.
+    bool qualifies(int score) const;
+
+private:
+    QStringList m_lines;
+};
+
+// Builds a new list line: score "00000", a space, the initials filled with
+// spaces to four characters, the date "mm/dd/yy".
+QString makeTopTenLine(int score, const QString &initials, const QDate &date);
