@@ -19,7 +19,10 @@ bool RecordFile::replace(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // The bytes are pushed out before the commit: a write that fails while
+    // the buffer is emptied (a full disk) must not reach the commit, which
+    // would otherwise put a cut-off file in the old one's place.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
