@@ -54,10 +54,10 @@ bool PulseSoundCue::connect(int rate, int channels)
         return true;
     disconnect();
 
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = std::uint32_t(rate);
-    spec.channels = std::uint8_t(channels);
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PA_SAMPLE_S16LE;
+    sampleFormat.rate = std::uint32_t(rate);
+    sampleFormat.channels = std::uint8_t(channels);
 
     pa_buffer_attr attr{};
     attr.maxlength = std::uint32_t(-1);
@@ -67,7 +67,7 @@ bool PulseSoundCue::connect(int rate, int channels)
     attr.fragsize = std::uint32_t(-1);
 
     int error = 0;
-    m_stream = pa_simple_new(nullptr, "Tempozap", PA_STREAM_PLAYBACK, nullptr, "sound cue", &spec,
+    m_stream = pa_simple_new(nullptr, "Tempozap", PA_STREAM_PLAYBACK, nullptr, "sound cue", &sampleFormat,
                              nullptr, &attr, &error);
     if (!m_stream)
         return false;

@@ -45,13 +45,13 @@ class Recorder {
 public:
     bool open()
     {
-        pa_sample_spec spec{PA_SAMPLE_S16LE, Rate, 1};
+        pa_sample_spec sampleFormat{PA_SAMPLE_S16LE, Rate, 1};
         pa_buffer_attr attr{};
         attr.maxlength = std::uint32_t(-1);
         attr.fragsize = Rate * 2 / 100; // 10 ms
         int error = 0;
         m_stream = pa_simple_new(nullptr, "tempozap-test", PA_STREAM_RECORD, "test_sink.monitor",
-                                 "monitor", &spec, nullptr, &attr, &error);
+                                 "monitor", &sampleFormat, nullptr, &attr, &error);
         if (!m_stream)
             return false;
         m_thread = std::thread([this] {
