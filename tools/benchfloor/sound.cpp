@@ -1,0 +1,230 @@
+// Sound measurements for tools/bench, made with the program's own sound cue
+// and, as the floor, with the bare sound-server calls the cue is built on.
+//
+//   benchsound latency FOLDER RUNS   time each sound takes beyond its length:
+//                                    cue and bare calls, kept and fresh connection
+//   benchsound giveup FOLDER RUNS    time a sound takes to fail with no server
+//   benchsound ticker FOLDER SECONDS "tick.WAV" once a second on the second, the
+//                                    cost of the clock's sounds without a window
+//   benchsound onsets FILE           start of every sound in a raw recording
+//                                    (signed 16-bit mono), in samples
+//
+// Every result is one line "name value" on standard output; times in ms.
+
+#include "ProgramFolder.h"
+#include "PulseSoundCue.h"
+
+#include <pulse/simple.h>
+#include <sndfile.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point t0)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
+}
+
+struct Samples {
+    std::vector<std::int16_t> data;
+    int rate = 0;
+    int channels = 0;
+    double lengthMs() const { return rate && channels ? 1000.0 * double(data.size()) / channels / rate : 0; }
+};
+
+Samples decode(const std::string &path)
+{
+    Samples s;
+    SF_INFO info{};
+    SNDFILE *file = sf_open(path.c_str(), SFM_READ, &info);
+    if (!file)
+        return s;
+    s.data.resize(std::size_t(info.frames) * std::size_t(info.channels));
+    const sf_count_t got = sf_readf_short(file, s.data.data(), info.frames);
+    s.data.resize(std::size_t(got > 0 ? got : 0) * std::size_t(info.channels));
+    s.rate = info.samplerate;
+    s.channels = info.channels;
+    sf_close(file);
+    return s;
+}
+
+// The bare calls: a playback stream asking for the same 20 ms of buffer as the cue.
+pa_simple *openStream(const Samples &s)
+{
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PA_SAMPLE_S16LE;
+    sampleFormat.rate = std::uint32_t(s.rate);
+    sampleFormat.channels = std::uint8_t(s.channels);
+    pa_buffer_attr attr{};
+    attr.maxlength = std::uint32_t(-1);
+    attr.tlength = std::uint32_t(s.rate * s.channels * 2 * 20 / 1000);
+    attr.prebuf = std::uint32_t(-1);
+    attr.minreq = std::uint32_t(-1);
+    attr.fragsize = std::uint32_t(-1);
+    int error = 0;
+    return pa_simple_new(nullptr, "benchsound", PA_STREAM_PLAYBACK, nullptr, "bare", &sampleFormat, nullptr, &attr,
+                         &error);
+}
+
+bool playOn(pa_simple *stream, const Samples &s)
+{
+    int error = 0;
+    return pa_simple_write(stream, s.data.data(), s.data.size() * sizeof(std::int16_t), &error) >= 0
+        && pa_simple_drain(stream, &error) >= 0;
+}
+
+const char *const SoundNames[] = {"tick.WAV", "goodbeep.WAV", "badbeep.WAV", "ring.WAV"};
+
+int latency(const std::string &folder, int runs)
+{
+    ProgramFolder::setPath(QString::fromStdString(folder));
+    for (const char *name : SoundNames) {
+        const Samples s = decode(folder + "/" + name);
+        if (s.data.empty()) {
+            std::fprintf(stderr, "cannot read %s\n", name);
+            return 1;
+        }
+        const double length = s.lengthMs();
+        const QString qname = QString::fromLatin1(name);
+        std::printf("length %s %.3f\n", name, length);
+
+        {
+            PulseSoundCue cue;
+            cue.PlaySoundCue(qname); // warm-up: connects and decodes
+            for (int i = 0; i < runs; ++i) {
+                const auto t0 = Clock::now();
+                cue.PlaySoundCue(qname);
+                std::printf("cue_kept %s %.3f\n", name, msSince(t0) - length);
+            }
+        }
+        for (int i = 0; i < runs; ++i) {
+            auto cue = std::make_unique<PulseSoundCue>();
+            const auto t0 = Clock::now();
+            cue->PlaySoundCue(qname);
+            std::printf("cue_fresh %s %.3f\n", name, msSince(t0) - length);
+        }
+        if (pa_simple *stream = openStream(s)) {
+            playOn(stream, s);
+            for (int i = 0; i < runs; ++i) {
+                const auto t0 = Clock::now();
+                playOn(stream, s);
+                std::printf("bare_kept %s %.3f\n", name, msSince(t0) - length);
+            }
+            pa_simple_free(stream);
+        }
+        for (int i = 0; i < runs; ++i) {
+            const auto t0 = Clock::now();
+            pa_simple *stream = openStream(s);
+            if (stream)
+                playOn(stream, s);
+            std::printf("bare_fresh %s %.3f\n", name, msSince(t0) - length);
+            if (stream)
+                pa_simple_free(stream);
+        }
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int giveUp(const std::string &folder, int runs)
+{
+    ProgramFolder::setPath(QString::fromStdString(folder));
+    PulseSoundCue cue;
+    auto t0 = Clock::now();
+    cue.PlaySoundCue(QStringLiteral("tick.WAV"));
+    std::printf("cue_giveup_first %.3f\n", msSince(t0));
+    for (int i = 0; i < runs; ++i) {
+        t0 = Clock::now();
+        cue.PlaySoundCue(QStringLiteral("tick.WAV"));
+        std::printf("cue_giveup %.3f\n", msSince(t0));
+    }
+    const Samples s = decode(folder + "/tick.WAV");
+    for (int i = 0; i < runs; ++i) {
+        t0 = Clock::now();
+        pa_simple *stream = openStream(s);
+        std::printf("bare_giveup %.3f\n", msSince(t0));
+        if (stream)
+            pa_simple_free(stream);
+    }
+    return 0;
+}
+
+int ticker(const std::string &folder, int seconds)
+{
+    ProgramFolder::setPath(QString::fromStdString(folder));
+    PulseSoundCue cue;
+    timespec next{};
+    clock_gettime(CLOCK_MONOTONIC, &next);
+    for (int i = 0; i < seconds; ++i) {
+        next.tv_sec += 1;
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr) == EINTR) {
+        }
+        cue.PlaySoundCue(QStringLiteral("tick.WAV"));
+    }
+    return 0;
+}
+
+// A sound starts at the first sample above the threshold after at least a
+// quarter of a second of silence.
+int onsets(const std::string &path, int rate)
+{
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        return 1;
+    }
+    constexpr int Threshold = 300;
+    const long quietNeeded = rate / 4;
+    long quiet = quietNeeded, index = 0;
+    std::int16_t buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, sizeof(std::int16_t), 4096, file)) > 0) {
+        for (std::size_t i = 0; i < got; ++i, ++index) {
+            const int v = buffer[i] < 0 ? -int(buffer[i]) : int(buffer[i]);
+            if (v > Threshold) {
+                if (quiet >= quietNeeded)
+                    std::printf("onset %ld\n", index);
+                quiet = 0;
+            } else {
+                ++quiet;
+            }
+        }
+    }
+    std::printf("samples %ld\n", index);
+    std::fclose(file);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: benchsound latency|giveup|ticker|onsets FOLDER|FILE N\n");
+        return 2;
+    }
+    const std::string mode = argv[1];
+    const std::string where = argv[2];
+    const int n = std::atoi(argv[3]);
+    if (mode == "latency")
+        return latency(where, n);
+    if (mode == "giveup")
+        return giveUp(where, n);
+    if (mode == "ticker")
+        return ticker(where, n);
+    if (mode == "onsets")
+        return onsets(where, n);
+    std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
+    return 2;
+}
