@@ -11,8 +11,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempozap"));
-    QApplication::setDesktopFileName(QStringLiteral("tempozap"));
-    QApplication::setWindowIcon(QIcon(ProgramFolder::file(QStringLiteral("icon64.png"))));
+    QApplication::setDesktopFileName(QStringLiteral(TEMPOZAP_APP_ID));
+    // Portable or installed is decided here, once, before any screen is made.
+    QApplication::setWindowIcon(QIcon(ProgramFolder::dataFile(QStringLiteral("icon64.png"))));
 
     PulseSoundCue sound;
     SeededRandomSource random;

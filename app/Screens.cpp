@@ -2,6 +2,7 @@
 
 #include "Background.h"
 #include "GameScreen.h"
+#include "WindowRole.h"
 #include "frmInitials.h"
 #include "frmOptions.h"
 #include "frmReset.h"
@@ -11,10 +12,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
+#include <type_traits>
 
 Screens::Screens(SoundCue &sound, RandomSource &random, MessageBoxes &messages)
     : m_services{sound, random, messages, *this}
-    , endProgram([] { QCoreApplication::quit(); })
 {
 }
 
@@ -29,6 +30,10 @@ template <typename T> T *Screens::track(QPointer<T> &slot, T *screen)
 {
     screen->setAttribute(Qt::WA_DeleteOnClose);
     screen->installEventFilter(this);
+    // Only the start screen stands for the program in the task bar.
+    setWindowRole(screen, std::is_same_v<T, frmStart>     ? WindowRole::Main
+                          : std::is_same_v<T, Background> ? WindowRole::Backdrop
+                                                          : WindowRole::Secondary);
     slot = screen;
     return screen;
 }

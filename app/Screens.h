@@ -5,6 +5,7 @@
 #include "Services.h"
 #include "SoundCue.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -63,7 +64,7 @@ public:
     void quitProgram() override;
 
     // What ends the program once every window is closed; tests replace it.
-    std::function<void()> endProgram;
+    std::function<void()> endProgram = [] { QCoreApplication::quit(); };
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

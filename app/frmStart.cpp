@@ -5,6 +5,7 @@
 #include "GameScreen.h"
 #include "Layout.h"
 #include "MessageBoxes.h"
+#include "Pictures.h"
 #include "ProgramFolder.h"
 #include "Screens.h"
 #include "frmReset.h"
@@ -24,7 +25,7 @@ QLabel *picture(QWidget *parent, const char *name, const QRect &rect, const QStr
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(rect);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setPixmap(QPixmap(ProgramFolder::file(file)));
+    label->setPixmap(Pictures::loadFor(ProgramFolder::dataFile(file), label));
     label->setAccessibleName(description);
     return label;
 }
@@ -118,7 +119,7 @@ void frmStart::Form_Load()
 {
     Background *backdrop = m_screens.background();
     backdrop->show();
-    AnimatedGif1->setPath(ProgramFolder::path() + QStringLiteral("/CLOCK.gif"));
+    AnimatedGif1->setPath(ProgramFolder::dataFile(QStringLiteral("CLOCK.gif")));
     AnimatedGif1->start();
 }
 

@@ -3,6 +3,7 @@
 #include "Layout.h"
 #include "MessageBoxes.h"
 #include "Navigator.h"
+#include "Pictures.h"
 #include "ProgramFolder.h"
 #include "ScoreFile.h"
 #include "Services.h"
@@ -185,7 +186,7 @@ GameScreen::GameScreen(Services &services, GameType type, QWidget *parent)
     setObjectName(QString::fromLatin1(variant.formName));
     setWindowTitle(QString::fromLatin1(variant.spokenName));
     setAccessibleName(QString::fromLatin1(variant.spokenName));
-    setWindowIcon(QIcon(ProgramFolder::file(QStringLiteral("icon64.png"))));
+    setWindowIcon(QIcon(ProgramFolder::dataFile(QStringLiteral("icon64.png"))));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedClient(this, 12255, 9000, colours::teal);
 
@@ -200,7 +201,7 @@ QLabel *GameScreen::makePicture(const char *name, int left, int top, int width, 
     auto *picture = new QLabel(this);
     picture->setObjectName(QString::fromLatin1(name));
     picture->setGeometry(twips::rect(left, top, width, height));
-    const QPixmap pixmap(ProgramFolder::file(file));
+    const QPixmap pixmap = Pictures::loadFor(ProgramFolder::dataFile(file), picture);
     if (!pixmap.isNull())
         picture->setPixmap(pixmap);
     picture->setAccessibleName(spokenName);

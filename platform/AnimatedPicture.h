@@ -4,7 +4,10 @@
 class QMovie;
 
 // Shows an animated picture file in its rectangle. start() runs or resumes
-// the animation, stop() holds it still on the current frame.
+// the animation, stop() holds it still on the current frame. While its window
+// is hidden no frame is decoded; it goes on where it was when shown again. On a screen of
+// twice the pixel density the "@2x" file beside the given one is shown, when
+// there is one, at the same logical size.
 class AnimatedPicture : public QLabel {
     Q_OBJECT
 public:
@@ -15,7 +18,17 @@ public:
     void stop();
     bool isRunning() const;
     QMovie *movie() const { return m_movie; }
+    // The device pixel ratio the shown file was drawn for (1 or 2).
+    qreal pictureRatio() const { return m_ratio; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QMovie *m_movie = nullptr;
+    qreal m_ratio = 1.0;
+    bool m_running = false; // started and not stopped, whether shown or not
+    void follow();          // the movie runs exactly while running and shown
 };

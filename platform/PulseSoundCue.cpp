@@ -21,7 +21,7 @@ PulseSoundCue::~PulseSoundCue()
 
 const PulseSoundCue::Sound *PulseSoundCue::sound(const QString &fileName)
 {
-    const QString path = ProgramFolder::file(fileName);
+    const QString path = ProgramFolder::dataFile(fileName);
     auto it = m_sounds.constFind(path);
     if (it != m_sounds.constEnd())
         return it->samples.empty() ? nullptr : &*it;

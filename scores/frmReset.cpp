@@ -54,7 +54,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 QByteArray clearedList()
 {
     const std::optional<QByteArray> bytes =
-        RecordFile::read(ProgramFolder::file(QStringLiteral("ScoresClear.dat")));
+        RecordFile::read(ProgramFolder::dataFile(QStringLiteral("ScoresClear.dat")));
     if (bytes && ScoreFile::isWellFormedList(*bytes))
         return *bytes;
     return ScoreFile::blankList();

@@ -104,6 +104,10 @@ private slots:
         QVERIFY(!picture.isRunning());
         picture.start();
         QVERIFY(picture.isRunning());
+        // Not decoded while unseen; it runs once shown.
+        QCOMPARE(picture.movie()->state(), QMovie::NotRunning);
+        picture.show();
+        QCOMPARE(picture.movie()->state(), QMovie::Running);
         picture.stop();
         QVERIFY(!picture.isRunning());
         const int frame = picture.movie()->currentFrameNumber();
@@ -112,6 +116,9 @@ private slots:
         picture.start();
         QVERIFY(picture.isRunning());
         QTRY_VERIFY(picture.movie()->currentFrameNumber() != frame);
+        picture.hide();
+        QVERIFY(picture.isRunning());
+        QCOMPARE(picture.movie()->state(), QMovie::Paused);
     }
 
     void missingAnimationIsQuiet()

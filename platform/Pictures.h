@@ -1,0 +1,20 @@
+#pragma once
+#include <QPixmap>
+#include <QString>
+
+class QWidget;
+
+// Pictures drawn for two pixel densities: "Name.png" for ordinary screens and
+// "Name@2x.png", twice as many pixels each way, for screens of twice the
+// density. The sharper file is chosen when the device pixel ratio is 2 or
+// more and it exists; the picture still covers the same logical size.
+namespace Pictures {
+// The file to read for a picture file at a device pixel ratio.
+QString fileFor(const QString &path, qreal ratio);
+// The ratio a sharper file was drawn for: 2 for an "@2x" file, else 1.
+qreal ratioOf(const QString &file);
+// The picture at a device pixel ratio (a null pixmap when it cannot be read).
+QPixmap load(const QString &path, qreal ratio);
+// The picture for the screen a widget is shown on.
+QPixmap loadFor(const QString &path, const QWidget *widget);
+}

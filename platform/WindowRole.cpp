@@ -1,0 +1,164 @@
+#include "WindowRole.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QVariant>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#if defined(TEMPOZAP_WITH_XCB) && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#define TZ_HAVE_XCB 1
+#endif
+
+namespace {
+const char *const RoleProperty = "tempozapWindowRole";
+
+#ifdef TZ_HAVE_XCB
+xcb_atom_t atomNamed(xcb_connection_t *connection, const char *name)
+{
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+xcb_connection_t *x11Connection()
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return nullptr;
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+// Adds states to a window's _NET_WM_STATE: on the property itself while the
+// window is not mapped (the window manager reads it when the window is
+// mapped), and by asking the window manager when it already is.
+void addNetWmStates(QWidget *window, const std::vector<const char *> &names)
+{
+    xcb_connection_t *connection = x11Connection();
+    if (!connection || names.empty())
+        return;
+    const xcb_window_t id = xcb_window_t(window->winId());
+    const xcb_atom_t netWmState = atomNamed(connection, "_NET_WM_STATE");
+    if (!id || netWmState == XCB_ATOM_NONE)
+        return;
+
+    std::vector<xcb_atom_t> wanted;
+    for (const char *name : names) {
+        const xcb_atom_t atom = atomNamed(connection, name);
+        if (atom != XCB_ATOM_NONE)
+            wanted.push_back(atom);
+    }
+
+    std::vector<xcb_atom_t> states;
+    const xcb_get_property_cookie_t cookie =
+        xcb_get_property(connection, 0, id, netWmState, XCB_ATOM_ATOM, 0, 1024);
+    if (xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr)) {
+        if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+            const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+            states.assign(atoms, atoms + xcb_get_property_value_length(reply) / 4);
+        }
+        std::free(reply);
+    }
+    bool changed = false;
+    for (xcb_atom_t atom : wanted) {
+        if (std::find(states.begin(), states.end(), atom) == states.end()) {
+            states.push_back(atom);
+            changed = true;
+        }
+    }
+    if (changed)
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmState, XCB_ATOM_ATOM, 32,
+                            std::uint32_t(states.size()), states.data());
+
+    if (window->windowHandle() && window->windowHandle()->isExposed()) {
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        for (xcb_atom_t atom : wanted) {
+            xcb_client_message_event_t message{};
+            message.response_type = XCB_CLIENT_MESSAGE;
+            message.format = 32;
+            message.window = id;
+            message.type = netWmState;
+            message.data.data32[0] = 1; // add
+            message.data.data32[1] = atom;
+            message.data.data32[3] = 1; // from an application
+            xcb_send_event(connection, 0, screen->root,
+                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                           reinterpret_cast<const char *>(&message));
+        }
+    }
+    xcb_flush(connection);
+}
+#endif
+
+void stateHints(QWidget *window)
+{
+#ifdef TZ_HAVE_XCB
+    switch (windowRole(window)) {
+    case WindowRole::Main:
+        return;
+    case WindowRole::Secondary:
+        addNetWmStates(window, {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+        return;
+    case WindowRole::Backdrop:
+        addNetWmStates(window,
+                       {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+        return;
+    }
+#else
+    Q_UNUSED(window);
+#endif
+}
+
+// States the hints each time a window with a role is about to be mapped:
+// a window manager drops a window's states when it is hidden.
+class RoleHints final : public QObject {
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto *window = qobject_cast<QWidget *>(watched);
+            if (window && window->isWindow())
+                stateHints(window);
+        }
+        return false;
+    }
+};
+
+RoleHints *roleHints()
+{
+    static RoleHints *hints = new RoleHints;
+    return hints;
+}
+}
+
+void setWindowRole(QWidget *window, WindowRole role)
+{
+    if (!window)
+        return;
+    window->setProperty(RoleProperty, int(role));
+    if (role == WindowRole::Backdrop && !window->windowFlags().testFlag(Qt::WindowStaysOnBottomHint)) {
+        const bool shown = window->isVisible();
+        window->setWindowFlag(Qt::WindowStaysOnBottomHint, true); // hides a shown window
+        if (shown)
+            window->show();
+    }
+    window->removeEventFilter(roleHints());
+    window->installEventFilter(roleHints());
+    if (window->isVisible())
+        stateHints(window);
+}
+
+WindowRole windowRole(const QWidget *window)
+{
+    const QVariant role = window ? window->property(RoleProperty) : QVariant();
+    return role.isValid() ? WindowRole(role.toInt()) : WindowRole::Main;
+}
