@@ -3,6 +3,8 @@
 #include "ProgramFolder.h"
 #include "RecordFile.h"
 
+#include <QFileInfo>
+
 
 namespace {
 constexpr int ScoreWidth = 5;
@@ -31,7 +33,7 @@ QString lineOf(const char *record)
 
 QString ScoreFile::pathFor(const QString &gameCode)
 {
-    return ProgramFolder::file(gameCode + QStringLiteral("Scores.dat"));
+    return ProgramFolder::scoreFile(gameCode + QStringLiteral("Scores.dat"));
 }
 
 bool ScoreFile::isWellFormedRecord(const QByteArray &record)
@@ -93,5 +95,9 @@ TopTenList ScoreFile::load(const QString &path)
 
 bool ScoreFile::save(const QString &path, const TopTenList &list)
 {
+    // A list that is there but could not be read is never written over: the
+    // game showed blank lines in its place, and saving would lose its scores.
+    if (QFileInfo::exists(path) && !RecordFile::read(path))
+        return false;
     return RecordFile::replace(path, serialise(list));
 }

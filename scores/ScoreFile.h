@@ -5,7 +5,8 @@
 #include <QString>
 
 // The six Top Ten lists live in headerless files of 18-byte records in the
-// program's folder: "<code>Scores.dat" for the game codes MN, MI, ME, DN, DI, DE.
+// program's score folder (see ProgramFolder): "<code>Scores.dat" for the game
+// codes MN, MI, ME, DN, DI, DE.
 namespace ScoreFile {
 constexpr int RecordLength = 18;
 
