@@ -13,8 +13,9 @@
 //  - Installed: otherwise. Read-only files come from <exe>/../share/tempozap
 //    (so any prefix works), or, when that folder lacks them, from the
 //    executable's folder if they are there (a read-only copy of the portable
-//    program), or from "tempozap" in the system's data folders; the score files live in the player's own data folder,
-//    where a missing one is made from the blank list when first asked for.
+//    program), or from "tempozap" in the system's data folders; the score
+//    files live in the player's own data folder, where a missing one is made
+//    from the blank list when first asked for.
 namespace ProgramFolder {
 enum class Mode { Portable, Installed };
 

@@ -53,42 +53,20 @@ QString caption(QWidget *screen, const char *name)
 class AppTest : public QObject {
     Q_OBJECT
 private slots:
-    void startUpShowsStartScreenOverBackdropWithDefaults()
+    void startUpShowsStartScreenOverTheBackdropThatRingsOnce()
     {
         Shell s;
         frmStart *start = s.start();
         QVERIFY(start && start->isVisible());
-        QVERIFY(s.screens.loadedBackground() && s.screens.loadedBackground()->isVisible());
-        QVERIFY(start->optMult->isChecked());
-        QVERIFY(start->optIntermediate->isChecked());
+        QVERIFY(start->optMult->isChecked() && start->optIntermediate->isChecked());
         QVERIFY(start->strGameLevel.isEmpty());
-        QCOMPARE(start->AnimatedGif1->path(), s.folder.path() + QStringLiteral("/CLOCK.gif"));
-        QCOMPARE(start->size(), QSize(620, 245));
-        QCOMPARE(start->cmdPlay->geometry(), twips::rect(360, 2880, 1215, 495));
-        QCOMPARE(start->optExpert->geometry(), twips::rect(360, 960, 2655, 495));
-        QCOMPARE(start->AnimatedGif1->geometry(), twips::rect(2400, 120, 2295, 2535));
-        QCOMPARE(start->palette().color(QPalette::Window), colours::yellow);
-        const QStringList captions{caption(start, "cmdPlay"), caption(start, "cmdCancel"),
-                                   caption(start, "cmdRules"), start->Frame1->title(),
-                                   start->Frame2->title(), caption(start, "optNovice(0)")};
-        QCOMPARE(captions, (QStringList{"Play", "Cancel", "Rules", "Choose Game", "Choose Level",
-                                        "5 minutes - Novice"}));
-        // Tab order: game options, level options, then the three buttons.
-        QCOMPARE(start->optExpert->nextInFocusChain(), static_cast<QWidget *>(start->cmdPlay));
-    }
+        QCOMPARE(start->AnimatedGif1->path(), s.folder.file(QStringLiteral("CLOCK.gif")));
 
-    void backdropCoversTheWorkAreaAndRingsOnce()
-    {
-        Shell s;
         Background *back = s.screens.loadedBackground();
+        QVERIFY(back && back->isVisible());
         const QRect area = back->screen()->availableGeometry();
-        QCOMPARE(back->geometry(), QRect(area.left(), area.top(), area.width(),
-                                         area.height() + twips::toPx(400)));
-        QCOMPARE(back->palette().color(QPalette::Window), colours::blue);
-        QVERIFY(back->Timer1.isActive());
-        QCOMPARE(back->Timer1.interval(), 100);
+        QCOMPARE(back->geometry(), area.adjusted(0, 0, 0, twips::toPx(400)));
         QTRY_COMPARE(s.sound.played, QStringList{"ring.WAV"});
-        QVERIFY(!back->Timer1.isActive());
         QTest::qWait(250);
         QCOMPARE(s.sound.played.size(), 1);
     }
@@ -126,39 +104,35 @@ private slots:
         GameScreen *game = s.screens.loadedGame(type);
         QVERIFY(game && game->isVisible());
         QVERIFY(!s.screens.loadedGame(other));
-        QCOMPARE(game->objectName(), QString(division ? "frmDZemrit" : "frmMZemrit"));
         QCOMPARE(caption(game, "lblMin"), minutes);
         QCOMPARE(caption(game, "lblSec"), QStringLiteral("00"));
         QVERIFY(!start->isVisible());
         QVERIFY(start->AnimatedGif1->isRunning()); // Play does not stop the clock animation
     }
 
-    void cancelAsksAndNoKeepsTheStartScreen()
+    void cancelAsksBeforeEndingTheProgram_data()
     {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("No keeps the start screen") << false;
+        QTest::newRow("Yes ends the program") << true;
+    }
+    void cancelAsksBeforeEndingTheProgram()
+    {
+        QFETCH(bool, yes);
         Shell s;
-        s.messages.answers = {MsgAnswer::No};
+        s.messages.answers = {yes ? MsgAnswer::Yes : MsgAnswer::No};
         QTest::mouseClick(s.start()->cmdCancel, Qt::LeftButton);
         QCOMPARE(s.messages.asked.size(), 1);
         QCOMPARE(s.messages.asked[0].prompt, QStringLiteral("Are you sure?"));
         QCOMPARE(s.messages.asked[0].title, QStringLiteral("Quit the Game"));
         QCOMPARE(s.messages.asked[0].buttons, MsgButtons::YesNo);
-        QVERIFY(s.start()->isVisible());
-        QVERIFY(s.start()->AnimatedGif1->isVisible());
-        QVERIFY(s.start()->AnimatedGif1->isRunning());
-        QCOMPARE(s.ended, 0);
-    }
-
-    void cancelYesEndsTheProgram()
-    {
-        Shell s;
-        s.messages.answers = {MsgAnswer::Yes};
-        QTest::mouseClick(s.start()->cmdCancel, Qt::LeftButton);
-        QCOMPARE(s.ended, 1);
-        QVERIFY(!s.screens.loadedStart());
-        QVERIFY(!s.screens.loadedBackground());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget *w : QApplication::topLevelWidgets())
-            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+        QCOMPARE(s.ended, yes ? 1 : 0);
+        if (yes) {
+            QVERIFY(!s.screens.loadedStart() && !s.screens.loadedBackground());
+            QCOMPARE(visibleWindows(), QStringList());
+        } else {
+            QVERIFY(s.start()->isVisible() && s.start()->AnimatedGif1->isRunning());
+        }
     }
 
     void rulesCoverTheStartScreenAndCloseResumesTheClock()
@@ -168,13 +142,8 @@ private slots:
         frmRules *rules = s.screens.loadedRules();
         QVERIFY(rules && rules->isVisible());
         QVERIFY(!s.start()->AnimatedGif1->isRunning());
-        QCOMPARE(rules->size(), QSize(678, 545));
-        QCOMPARE(rules->palette().color(QPalette::Window), colours::red);
         const QString text = rules->Text1->toPlainText();
-        for (const char *heading : {"Tempozap", "Instructions and Game Play", "GETTING STARTED:",
-                                    "GAME PLAY:", "MULTIPLICATION:", "DIVISION:", "END OF GAME:",
-                                    "MAINTENANCE OF TOP TEN LISTS:", "Products Remaining",
-                                    "Dividends Remaining", "F2"})
+        for (const char *heading : {"Instructions and Game Play", "MAINTENANCE OF TOP TEN LISTS:", "F2"})
             QVERIFY2(text.contains(QLatin1String(heading)), heading);
         // What the player types is not kept for the next opening.
         rules->Text1->appendPlainText(QStringLiteral("scribble"));
@@ -194,8 +163,6 @@ private slots:
         QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << true;
         QTest::newRow("Ctrl+F2") << int(Qt::Key_F2) << int(Qt::ControlModifier) << true;
         QTest::newRow("F3") << int(Qt::Key_F3) << int(Qt::NoModifier) << false;
-        QTest::newRow("a") << int(Qt::Key_A) << int(Qt::NoModifier) << false;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
     }
     void f2OpensTheResetScreenWhateverTheModifiers()
     {
@@ -208,6 +175,11 @@ private slots:
         QCOMPARE(bool(s.screens.loadedReset()), opens);
         QCOMPARE(s.start()->isVisible(), !opens);
         QVERIFY(s.messages.asked.isEmpty());
+        if (opens) { // the reset screen's Cancel brings the start screen back
+            QTest::mouseClick(s.screens.loadedReset()->findChild<QPushButton *>(QStringLiteral("cmdCancel")),
+                              Qt::LeftButton);
+            QVERIFY(!s.screens.loadedReset() && s.start()->isVisible());
+        }
     }
 
     void playAgainDialogActsOnItsCaption_data()
@@ -231,9 +203,6 @@ private slots:
         frmOptions *dialog = s.screens.loadedOptions();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->Label1->text(), QStringLiteral("PLAY ANOTHER GAME?"));
-        QCOMPARE(dialog->cmdQuit->text(), QStringLiteral("QUIT GAME"));
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Tempozap"));
-        QCOMPARE(dialog->size(), QSize(362, 93));
         QTest::mouseClick(dialog->cmdPlay, Qt::LeftButton);
 
         QCOMPARE(bool(s.screens.loadedOptions()), dialogStays);
@@ -271,26 +240,12 @@ private slots:
         QVERIFY(!s.screens.loadedInitials());
         QVERIFY(!s.screens.loadedOptions());
         QVERIFY(!s.screens.loadedStart());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget *w : QApplication::topLevelWidgets())
-            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+        QCOMPARE(visibleWindows(), QStringList());
         // Nothing opens after the quit.
         s.screens.showPlayAgain(QStringLiteral("PLAY ANOTHER GAME?"), QStringLiteral("PLAY AGAIN"));
         QVERIFY(!s.screens.loadedOptions());
     }
 
-    void resetScreenReturnsToTheStartScreen()
-    {
-        Shell s;
-        QTest::keyClick(s.start(), Qt::Key_F2);
-        frmReset *reset = s.screens.loadedReset();
-        QVERIFY(reset);
-        auto *cancel = reset->findChild<QPushButton *>(QStringLiteral("cmdCancel"));
-        QVERIFY(cancel);
-        QTest::mouseClick(cancel, Qt::LeftButton);
-        QVERIFY(!s.screens.loadedReset());
-        QVERIFY(s.start()->isVisible());
-    }
 };
 
 QTEST_MAIN(AppTest)

@@ -8,15 +8,12 @@ class TestTopTenList : public QObject {
 private slots:
     void linesSortAscendingWithoutRegardToCase_data();
     void linesSortAscendingWithoutRegardToCase();
-    void equalScoresShowLaterInitialsAbove();
-    void equalLinesKeepTheirOrderOfArrival();
-    void visibleLinesRunHighestFirstAndFillWithEmptyLines();
+    void visibleLinesRunHighestFirst();
     void removeLowestDropsEntryZero();
     void qualificationIsStrictlyGreater_data();
     void qualificationIsStrictlyGreater();
     void newLineHasFixedLayout_data();
     void newLineHasFixedLayout();
-    void dateDoesNotFollowTheLocale();
 };
 
 void TestTopTenList::linesSortAscendingWithoutRegardToCase_data()
@@ -24,10 +21,7 @@ void TestTopTenList::linesSortAscendingWithoutRegardToCase_data()
     QTest::addColumn<QStringList>("added");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList ordered{"00100 ZED 01/01/20", "00500 AMY 02/02/20", "00500 BOB 02/02/20",
-                              "01000 CAT 03/03/20"};
-    QTest::newRow("already in order") << ordered << ordered;
-    QTest::newRow("reversed") << QStringList{ordered[3], ordered[2], ordered[1], ordered[0]} << ordered;
+    const QStringList ordered{"00100 ZED 01/01/20", "00500 AMY 02/02/20", "00500 BOB 02/02/20", "01000 CAT 03/03/20"};
     QTest::newRow("shuffled") << QStringList{ordered[2], ordered[0], ordered[3], ordered[1]} << ordered;
     QTest::newRow("case is ignored")
         << QStringList{"00500 bob 01/01/20", "00500 AMY 01/01/20", "00500 Ann 01/01/20"}
@@ -35,9 +29,9 @@ void TestTopTenList::linesSortAscendingWithoutRegardToCase_data()
     QTest::newRow("space before digit before letter")
         << QStringList{"00500 A   01/01/20", "00500 AB  01/01/20", "00500 A1  01/01/20", "00500 1   01/01/20"}
         << QStringList{"00500 1   01/01/20", "00500 A   01/01/20", "00500 A1  01/01/20", "00500 AB  01/01/20"};
-    QTest::newRow("dates compare as text, month first")
-        << QStringList{"00500 AB  01/01/26", "00500 AB  12/31/25"}
-        << QStringList{"00500 AB  01/01/26", "00500 AB  12/31/25"};
+    QTest::newRow("equal lines keep their order of arrival")
+        << QStringList{"00500 ab  01/01/20", "00500 AB  01/01/20", "00100 ZZ  01/01/20"}
+        << QStringList{"00100 ZZ  01/01/20", "00500 ab  01/01/20", "00500 AB  01/01/20"};
 }
 
 void TestTopTenList::linesSortAscendingWithoutRegardToCase()
@@ -45,39 +39,20 @@ void TestTopTenList::linesSortAscendingWithoutRegardToCase()
     QFETCH(QStringList, added);
     QFETCH(QStringList, expected);
 
-    TopTenList built(added);
-    QCOMPARE(built.lines(), expected);
-
+    QCOMPARE(TopTenList(added).lines(), expected);
     TopTenList oneByOne;
     for (const QString &line : added)
         oneByOne.add(line);
     QCOMPARE(oneByOne.lines(), expected);
 }
 
-void TestTopTenList::equalScoresShowLaterInitialsAbove()
+void TestTopTenList::visibleLinesRunHighestFirst()
 {
-    TopTenList list(QStringList{"00500 BOB 05/05/25", "00500 AMY 05/05/25"});
-    QCOMPARE(list.lines().at(0), QStringLiteral("00500 AMY 05/05/25"));
-    const QStringList shown = list.visibleLines();
-    QCOMPARE(shown.indexOf("00500 BOB 05/05/25") + 1, shown.indexOf("00500 AMY 05/05/25"));
-}
-
-void TestTopTenList::equalLinesKeepTheirOrderOfArrival()
-{
-    TopTenList list;
-    list.add("00500 ab  01/01/20");
-    list.add("00500 AB  01/01/20");
-    list.add("00100 ZZ  01/01/20");
-    QCOMPARE(list.lines(), (QStringList{"00100 ZZ  01/01/20", "00500 ab  01/01/20", "00500 AB  01/01/20"}));
-}
-
-void TestTopTenList::visibleLinesRunHighestFirstAndFillWithEmptyLines()
-{
-    TopTenList list(QStringList{"00200 B   01/01/20", "00300 C   01/01/20", "00100 A   01/01/20"});
-    const QStringList shown = list.visibleLines();
-    QCOMPARE(shown.size(), TopTenList::Size);
-    QCOMPARE(shown.mid(0, 7), QStringList(7, QString()));
-    QCOMPARE(shown.mid(7), (QStringList{"00300 C   01/01/20", "00200 B   01/01/20", "00100 A   01/01/20"}));
+    // Equal scores: BOB shows above AMY. Missing lines are empty at the top.
+    TopTenList list(QStringList{"00500 BOB 05/05/25", "00900 TOP 01/01/20", "00500 AMY 05/05/25"});
+    QStringList expected(7, QString());
+    expected << "00900 TOP 01/01/20" << "00500 BOB 05/05/25" << "00500 AMY 05/05/25";
+    QCOMPARE(list.visibleLines(), expected);
 }
 
 void TestTopTenList::removeLowestDropsEntryZero()
@@ -85,7 +60,6 @@ void TestTopTenList::removeLowestDropsEntryZero()
     TopTenList list(QStringList{"00100 BOB 01/01/20", "00100 AMY 01/01/20", "00900 X   01/01/20"});
     list.removeLowest();
     QCOMPARE(list.lines(), (QStringList{"00100 BOB 01/01/20", "00900 X   01/01/20"}));
-
     TopTenList empty;
     empty.removeLowest();
     QCOMPARE(empty.count(), 0);
@@ -100,15 +74,10 @@ void TestTopTenList::qualificationIsStrictlyGreater_data()
     const QStringList fiveHundred{"00500 AB  01/01/20", "09000 CD  01/01/20"};
     QTest::newRow("equal to lowest") << fiveHundred << 500 << false;
     QTest::newRow("one above lowest") << fiveHundred << 501 << true;
-    QTest::newRow("below lowest") << fiveHundred << 499 << false;
-
     const QStringList cleared(TopTenList::Size, "00000             ");
     QTest::newRow("after reset, zero") << cleared << 0 << false;
-    QTest::newRow("after reset, negative") << cleared << -25 << false;
     QTest::newRow("after reset, most negative") << cleared << -32768 << false;
     QTest::newRow("after reset, one") << cleared << 1 << true;
-
-    QTest::newRow("empty list, one") << QStringList{} << 1 << true;
     QTest::newRow("empty list, zero") << QStringList{} << 0 << false;
     QTest::newRow("lowest line not a number reads 0") << QStringList{"     AB  01/01/20"} << 1 << true;
 }
@@ -128,11 +97,9 @@ void TestTopTenList::newLineHasFixedLayout_data()
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("two initials") << 350 << "AB" << QDate(2026, 7, 4) << "00350 AB  07/04/26";
     QTest::newRow("one initial") << 7 << "X" << QDate(2026, 7, 4) << "00007 X   07/04/26";
     QTest::newRow("three initials") << 12345 << "ABC" << QDate(2031, 12, 25) << "12345 ABC 12/25/31";
     QTest::newRow("single space") << 1 << " " << QDate(2000, 1, 1) << "00001     01/01/00";
-    QTest::newRow("largest game score") << 32767 << "ZZZ" << QDate(2024, 2, 29) << "32767 ZZZ 02/29/24";
 }
 
 void TestTopTenList::newLineHasFixedLayout()
@@ -142,18 +109,13 @@ void TestTopTenList::newLineHasFixedLayout()
     QFETCH(QDate, date);
     QFETCH(QString, line);
 
-    const QString made = makeTopTenLine(score, initials, date);
-    QCOMPARE(made, line);
-    QCOMPARE(made.size(), 18);
-}
-
-void TestTopTenList::dateDoesNotFollowTheLocale()
-{
+    QCOMPARE(makeTopTenLine(score, initials, date), line);
+    // The date does not follow the locale.
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-    const QString made = makeTopTenLine(350, "AB", QDate(2026, 7, 4));
+    const QString made = makeTopTenLine(score, initials, date);
     QLocale::setDefault(before);
-    QCOMPARE(made, QStringLiteral("00350 AB  07/04/26"));
+    QCOMPARE(made, line);
 }
 
 QTEST_GUILESS_MAIN(TestTopTenList)

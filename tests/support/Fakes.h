@@ -3,8 +3,11 @@
 #include "Navigator.h"
 #include "SoundCue.h"
 
+#include <QApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <deque>
 
 // Remembers every sound asked for, in order, and plays nothing.
@@ -58,3 +61,27 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Runs the deletions that closing a window scheduled; true when the window is gone.
+template <class W> bool isUnloaded(const QPointer<W> &window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window.isNull();
+}
+
+// The names of the top-level windows still shown (after pending deletions).
+inline QStringList visibleWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList shown;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            shown << w->objectName();
+    return shown;
+}
+
+// Deletes every top-level window a test left behind.
+inline void deleteAllWindows()
+{
+    qDeleteAll(QApplication::topLevelWidgets());
+}
