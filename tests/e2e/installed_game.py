@@ -19,7 +19,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from tzdriver import (BOARD, INITIALS_OK, START_PLAY, Accessibility, GamePage, Program,  # noqa: E402
+from tzdriver import (INITIALS_OK, START_PLAY, Accessibility, GamePage, Program,  # noqa: E402
                       poll, skip_unless_desktop)
 
 SKIP = {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}
@@ -54,21 +54,6 @@ def net_wm_states(wid):
     return {a.strip() for a in out.split("=", 1)[1].split(",")} if "=" in out else set()
 
 
-def clear_the_board(page):
-    """Answers every equation right at the first try; returns when the game is over."""
-    page.click_start()
-    previous = None
-    for count in range(1, len(BOARD) + 1):
-        target, factor = page.wait_equation(besides=previous)
-        page.click_key(target // factor)
-        page.click_go()
-        if count < len(BOARD):
-            poll(page.score, lambda s: s == "%05d" % (200 * count), what="score after answer %d" % count)
-        previous = str(target)
-    poll(page.equation, lambda eq: eq == ("?", "?", "?"), what="the board cleared")
-    return int(page.score())
-
-
 def listing(folder):
     found = []
     for base, _, files in os.walk(folder):
@@ -95,7 +80,7 @@ def main():
         if net_wm_states(page.wid) & SKIP != SKIP:
             raise AssertionError("the game screen must stay out of the task bar")
 
-        final = clear_the_board(page)
+        final = page.clear_board()
         print("installed game: board cleared, score %d" % final)
 
         dialog = program.wait_window("CONGRATULATIONS !", timeout=20)

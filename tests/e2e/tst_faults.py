@@ -17,7 +17,7 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from tzdriver import (BOARD, GamePage, Program, Accessibility, INITIALS_OK, PLAY_AGAIN,  # noqa: E402
+from tzdriver import (GamePage, Program, Accessibility, INITIALS_OK, PLAY_AGAIN,  # noqa: E402
                       START_OPTIONS, START_PLAY, poll, skip_unless_desktop)
 
 BUILD = sys.argv.pop(1) if len(sys.argv) > 1 else "."
@@ -124,17 +124,8 @@ class Faults(unittest.TestCase):
         p.click_at(start, *START_OPTIONS["Expert"])
         p.click(start, *START_PLAY)
         page = GamePage(p, a11y, "Multiplication")
-        page.click_start()
-        previous = None
-        for count in range(1, len(BOARD) + 1):
-            target, factor = page.wait_equation(besides=previous)
-            page.click_key(target // factor)
-            page.click_go()
-            previous = str(target)
-            if during_game and count == 20:
-                during_game(page)
-        poll(page.equation, lambda eq: eq == ("?", "?", "?"), what="the equation cleared at the end")
-        final = int(page.score())
+        final = page.clear_board(
+            after_answer=lambda count: during_game(page) if during_game and count == 20 else None)
         self.assertGreater(final, 59 * 200, "a cleared board scores its answers and the time bonus")
 
         dialog = p.wait_window("CONGRATULATIONS !", timeout=20)

@@ -423,6 +423,24 @@ class GamePage:
     def click_pass(self):
         self.program.click(self.wid, *self.VARIANTS[self.game]["pass"])
 
+    def clear_board(self, after_answer=None):
+        """Starts the game and answers every equation right at the first try;
+        returns the final score once the board is cleared and the game over.
+        after_answer(count) runs after each answer."""
+        self.click_start()
+        previous = None
+        for count in range(1, len(BOARD) + 1):
+            target, factor = self.wait_equation(besides=previous)
+            self.click_key(target // factor)
+            self.click_go()
+            if count < len(BOARD):
+                poll(self.score, lambda s: s == "%05d" % (200 * count), what="score after answer %d" % count)
+            previous = str(target)
+            if after_answer:
+                after_answer(count)
+        poll(self.equation, lambda eq: eq == ("?", "?", "?"), what="the equation cleared at the end")
+        return int(self.score())
+
     def wait_equation(self, besides=None, timeout=10.0):
         """The next equation shown with an empty answer slot, as numbers (target,
         factor); besides: a target that must have gone."""
