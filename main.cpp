@@ -2,10 +2,12 @@
 #include "ProgramFolder.h"
 #include "PulseSoundCue.h"
 #include "RandomSource.h"
-#include "Screens.h"
+#include "Shell.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -13,12 +15,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Tempozap"));
     QApplication::setDesktopFileName(QStringLiteral(TEMPOZAP_APP_ID));
     // Portable or installed is decided here, once, before any screen is made.
-    QApplication::setWindowIcon(QIcon(ProgramFolder::dataFile(QStringLiteral("icon64.png"))));
+    const ProgramFolder::Locations folders = ProgramFolder::locate(
+        QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    QApplication::setWindowIcon(QIcon(QDir(folders.data).filePath(QStringLiteral("icon64.png"))));
 
-    PulseSoundCue sound;
+    PulseSoundCue sound(folders.data);
     SeededRandomSource random;
     ModalMessageBoxes messages;
-    Screens screens(sound, random, messages);
-    screens.startProgram();
+    Shell shell(folders, sound, random, messages);
+    shell.start();
     return app.exec();
 }

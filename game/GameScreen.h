@@ -1,91 +1,88 @@
 #pragma once
-#include "DrillEngine.h"
-#include "TopTenHost.h"
+#include "Drill.h"
+#include "GameChoice.h"
 #include "TopTenList.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
+class KeyLabel;
+class MessageBoxes;
 class PlainLabel;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QTimer;
+class RandomSource;
+class ScoreStore;
 class ShapeWidget;
-struct Services;
+class SoundCue;
 
-// The game screen: frmMZemrit for multiplication, frmDZemrit for division.
-// Both show the same controls under the same names; the few places where
-// they differ come from a table of the two variants. Every handler passes
-// the event to the engine and then shows the engine's state in the controls.
-class GameScreen : public QWidget, public TopTenHost {
+// The game screen: one game of the chosen operation and level, from Start to
+// the end of the game. It shows its game's Top Ten list and, when the score
+// makes the list, records the player's initials in it.
+class GameScreen : public QWidget {
     Q_OBJECT
 public:
-    GameScreen(Services &services, GameType type, QWidget *parent = nullptr);
+    GameScreen(const GameChoice &choice, ScoreStore &store, SoundCue &sound, RandomSource &random,
+        MessageBoxes &messages, const QString &pictureFolder, QWidget *parent = nullptr);
 
-    GameType type() const { return m_type; }
-    const DrillEngine &engine() const { return m_engine; }
-    // The start screen writes the level's minutes here before showing the screen.
-    void setMinutesCaption(const QString &minutes);
+    int score() const { return m_drill.score(); }
+    // The new line goes into the list on screen, then into the list's file.
+    void enterTopTen(const QString &initials);
 
-    // What the initials dialog needs.
-    int finalScore() const override;
-    TopTenList &topTen() override;
-    void showTopTen() override;
-    QWidget *hostWindow() override;
+signals:
+    void quitRequested(); // the Quit button, while or after the game runs
+    void quitConfirmed(); // Escape, answered Yes
+    void qualified(); // the score made the Top Ten: the initials are due
+    void finished(); // it did not, and the player has been told
 
-public slots:
-    void cmdStart_Click();
-    void lblLeft_Click(int index);
-    void lblGo_Click();
-    void lblPass_Click();
-    void tmrGame_Timer();
-    void tmrOver_Timer();
-    void tmrSign_Timer();
-    void tmrScores_Timer();
-    void Form_KeyPress(int keyAscii);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+private slots:
+    void onStartClicked();
+    void onKeyClicked(int key);
+    void onGoClicked();
+    void onPassClicked();
+    void onClockTick();
+    void onTopTenCheck();
+    void onSignBlink();
+    void onInitialsWait();
+    void onEscape();
 
 private:
-    void Form_Load();
-    void buildControls();
-    QLabel *makePicture(const char *name, int left, int top, int width, int height,
-                        const QString &file, const QString &spokenName);
-    QListWidget *makeList(const char *name, const QRect &twipsRect, const QColor &background,
-                          qreal points);
-    void showEngineState();
-    bool handleKey(QKeyEvent *event);
+    void build(const QString &pictureFolder);
+    void play(Drill::Sound sound);
+    void showMove(const Drill::Outcome &outcome);
+    void showEnded();
+    void showClock();
+    void showScore();
+    void showEquation();
+    void showBoard();
+    void showPassed();
+    void showTopTen();
 
-    Services &m_services;
-    GameType m_type;
-    DrillEngine m_engine;
+    const GameChoice m_choice;
+    ScoreStore &m_store;
+    SoundCue &m_sound;
+    MessageBoxes &m_messages;
+    Drill m_drill;
     TopTenList m_topTen;
-    bool m_centred = false;
+    std::vector<int> m_shownPassed;
 
-    PlainLabel *m_lblMin = nullptr;
-    PlainLabel *m_lblSec = nullptr;
-    PlainLabel *m_lblScore = nullptr;
-    PlainLabel *m_answer = nullptr; // lblLeft(60)
-    PlainLabel *m_factor = nullptr; // lblRight(61)
-    PlainLabel *m_target = nullptr; // lblProduct or lblDividend
-    PlainLabel *m_lblGo = nullptr;
-    PlainLabel *m_lblPass = nullptr;
-    std::array<PlainLabel *, 12> m_keypad{};
-    std::array<PlainLabel *, DrillEngine::BoardSize> m_board{};
-    ShapeWidget *m_shpPower = nullptr;
-    QLabel *m_imgOver = nullptr;
-    QPushButton *m_cmdStart = nullptr;
-    QListWidget *m_lstVisible = nullptr;
-    QListWidget *m_lstTopTen = nullptr;
-    QListWidget *m_lstPassed = nullptr;
-    QListWidget *m_lstRandom = nullptr;
-    std::array<QListWidget *, 5> m_candidateLists{}; // lstTwo .. lstSix
-    QTimer *m_tmrGame = nullptr;
-    QTimer *m_tmrOver = nullptr;
-    QTimer *m_tmrSign = nullptr;
-    QTimer *m_tmrScores = nullptr;
+    PlainLabel *m_minutes = nullptr;
+    PlainLabel *m_seconds = nullptr;
+    PlainLabel *m_score = nullptr;
+    PlainLabel *m_answer = nullptr;
+    PlainLabel *m_factor = nullptr;
+    PlainLabel *m_target = nullptr;
+    std::array<PlainLabel *, Drill::BoardSize> m_board{};
+    ShapeWidget *m_power = nullptr;
+    QLabel *m_gameOver = nullptr;
+    QPushButton *m_start = nullptr;
+    QListWidget *m_topTenList = nullptr;
+    QListWidget *m_passedList = nullptr;
+    QTimer m_clock{this}; // children of the screen, found by name
+    QTimer m_checkDelay{this};
+    QTimer m_blink{this};
+    QTimer m_initialsDelay{this};
 };

@@ -30,5 +30,5 @@ private:
     QMovie *m_movie = nullptr;
     qreal m_ratio = 1.0;
     bool m_running = false; // started and not stopped, whether shown or not
-    void follow();          // the movie runs exactly while running and shown
+    void follow(); // the movie runs exactly while running and shown
 };

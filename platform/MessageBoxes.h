@@ -12,12 +12,13 @@ enum class MsgAnswer { Ok, Yes, No };
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    virtual MsgAnswer ask(QWidget *parent, const QString &prompt, const QString &title,
-                          MsgButtons buttons, MsgIcon icon = MsgIcon::None) = 0;
+    virtual MsgAnswer ask(
+        QWidget *parent, const QString &prompt, const QString &title, MsgButtons buttons, MsgIcon icon = MsgIcon::None)
+        = 0;
 };
 
 class ModalMessageBoxes final : public MessageBoxes {
 public:
-    MsgAnswer ask(QWidget *parent, const QString &prompt, const QString &title,
-                  MsgButtons buttons, MsgIcon icon) override;
+    MsgAnswer ask(
+        QWidget *parent, const QString &prompt, const QString &title, MsgButtons buttons, MsgIcon icon) override;
 };

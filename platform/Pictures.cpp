@@ -14,7 +14,7 @@ QString twiceAsSharp(const QString &path)
         return path + Suffix2x;
     return path.left(dot) + Suffix2x + path.mid(dot);
 }
-}
+} // namespace
 
 QString Pictures::fileFor(const QString &path, qreal ratio)
 {

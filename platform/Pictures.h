@@ -17,4 +17,4 @@ qreal ratioOf(const QString &file);
 QPixmap load(const QString &path, qreal ratio);
 // The picture for the screen a widget is shown on.
 QPixmap loadFor(const QString &path, const QWidget *widget);
-}
+} // namespace Pictures

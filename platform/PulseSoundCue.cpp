@@ -1,7 +1,6 @@
 #include "PulseSoundCue.h"
 
-#include "ProgramFolder.h"
-
+#include <QDir>
 #include <QFile>
 #include <pulse/error.h>
 #include <pulse/simple.h>
@@ -10,9 +9,12 @@
 namespace {
 // About 20 ms of buffer: the server's default would add some 150 ms to every sound.
 constexpr int BufferMs = 20;
-}
+} // namespace
 
-PulseSoundCue::PulseSoundCue() = default;
+PulseSoundCue::PulseSoundCue(const QString &folder)
+    : m_folder(folder)
+{
+}
 
 PulseSoundCue::~PulseSoundCue()
 {
@@ -21,14 +23,13 @@ PulseSoundCue::~PulseSoundCue()
 
 const PulseSoundCue::Sound *PulseSoundCue::sound(const QString &fileName)
 {
-    const QString path = ProgramFolder::dataFile(fileName);
-    auto it = m_sounds.constFind(path);
+    auto it = m_sounds.constFind(fileName);
     if (it != m_sounds.constEnd())
-        return it->samples.empty() ? nullptr : &*it;
+        return &*it;
 
     Sound decoded;
     SF_INFO info{};
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = QFile::encodeName(QDir(m_folder).filePath(fileName));
     if (SNDFILE *file = sf_open(native.constData(), SFM_READ, &info)) {
         if (info.frames > 0 && info.channels > 0 && info.channels <= 8 && info.samplerate > 0
             && info.frames < 48000LL * 600) {
@@ -44,7 +45,7 @@ const PulseSoundCue::Sound *PulseSoundCue::sound(const QString &fileName)
     // a decoded one is kept.
     if (decoded.samples.empty())
         return nullptr;
-    it = m_sounds.insert(path, std::move(decoded));
+    it = m_sounds.insert(fileName, std::move(decoded));
     return &*it;
 }
 
@@ -67,8 +68,8 @@ bool PulseSoundCue::connect(int rate, int channels)
     attr.fragsize = std::uint32_t(-1);
 
     int error = 0;
-    m_stream = pa_simple_new(nullptr, "Tempozap", PA_STREAM_PLAYBACK, nullptr, "sound cue", &sampleFormat,
-                             nullptr, &attr, &error);
+    m_stream = pa_simple_new(
+        nullptr, "Tempozap", PA_STREAM_PLAYBACK, nullptr, "sound cue", &sampleFormat, nullptr, &attr, &error);
     if (!m_stream)
         return false;
     m_rate = rate;
@@ -84,7 +85,7 @@ void PulseSoundCue::disconnect()
     m_rate = m_channels = 0;
 }
 
-void PulseSoundCue::PlaySoundCue(const QString &fileName)
+void PulseSoundCue::play(const QString &fileName)
 {
     const Sound *s = sound(fileName);
     if (!s || !connect(s->rate, s->channels))

@@ -8,18 +8,18 @@
 
 struct pa_simple;
 
-// Plays WAV files through the sound server and returns when the sound has
+// Plays the WAV files of a folder through the sound server and returns when the sound has
 // been heard to the end. One connection is kept open between sounds (a new
 // connection costs milliseconds and, on some servers, seconds) and remade
 // after any failure. Decoded sounds are kept, so a tick costs no file work.
 class PulseSoundCue final : public SoundCue {
 public:
-    PulseSoundCue();
+    explicit PulseSoundCue(const QString &folder);
     ~PulseSoundCue() override;
     PulseSoundCue(const PulseSoundCue &) = delete;
     PulseSoundCue &operator=(const PulseSoundCue &) = delete;
 
-    void PlaySoundCue(const QString &fileName) override;
+    void play(const QString &fileName) override;
 
 private:
     struct Sound {
@@ -31,7 +31,8 @@ private:
     bool connect(int rate, int channels);
     void disconnect();
 
-    QHash<QString, Sound> m_sounds; // by full path; an empty Sound marks a file that failed
+    QString m_folder;
+    QHash<QString, Sound> m_sounds; // decoded, by file name
     pa_simple *m_stream = nullptr;
     int m_rate = 0;
     int m_channels = 0;

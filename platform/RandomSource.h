@@ -13,7 +13,7 @@ public:
 
 class SeededRandomSource final : public RandomSource {
 public:
-    SeededRandomSource();                        // seeded from system entropy
+    SeededRandomSource(); // seeded from system entropy
     explicit SeededRandomSource(std::uint64_t seed);
     float draw() override;
 

@@ -12,4 +12,4 @@ std::optional<QByteArray> read(const QString &path, qint64 maxBytes = 1 << 20);
 // place, so a crash at any moment leaves either the old or the new content
 // whole. Returns false, with the old file untouched, when that cannot be done.
 bool replace(const QString &path, const QByteArray &bytes);
-}
+} // namespace RecordFile

@@ -7,5 +7,5 @@
 class SoundCue {
 public:
     virtual ~SoundCue() = default;
-    virtual void PlaySoundCue(const QString &fileName) = 0;
+    virtual void play(const QString &fileName) = 0;
 };

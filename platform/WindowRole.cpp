@@ -22,8 +22,7 @@ const char *const RoleProperty = "tempozapWindowRole";
 #ifdef TZ_HAVE_XCB
 xcb_atom_t atomNamed(xcb_connection_t *connection, const char *name)
 {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
     const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
@@ -59,8 +58,7 @@ void addNetWmStates(QWidget *window, const std::vector<const char *> &names)
     }
 
     std::vector<xcb_atom_t> states;
-    const xcb_get_property_cookie_t cookie =
-        xcb_get_property(connection, 0, id, netWmState, XCB_ATOM_ATOM, 0, 1024);
+    const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, id, netWmState, XCB_ATOM_ATOM, 0, 1024);
     if (xcb_get_property_reply_t *reply = xcb_get_property_reply(connection, cookie, nullptr)) {
         if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
             const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
@@ -77,7 +75,7 @@ void addNetWmStates(QWidget *window, const std::vector<const char *> &names)
     }
     if (changed)
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmState, XCB_ATOM_ATOM, 32,
-                            std::uint32_t(states.size()), states.data());
+            std::uint32_t(states.size()), states.data());
 
     if (window->windowHandle() && window->windowHandle()->isExposed()) {
         const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
@@ -91,8 +89,8 @@ void addNetWmStates(QWidget *window, const std::vector<const char *> &names)
             message.data.data32[1] = atom;
             message.data.data32[3] = 1; // from an application
             xcb_send_event(connection, 0, screen->root,
-                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                           reinterpret_cast<const char *>(&message));
+                XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                reinterpret_cast<const char *>(&message));
         }
     }
     xcb_flush(connection);
@@ -103,14 +101,12 @@ void stateHints(QWidget *window)
 {
 #ifdef TZ_HAVE_XCB
     switch (windowRole(window)) {
-    case WindowRole::Main:
-        return;
+    case WindowRole::Main: return;
     case WindowRole::Secondary:
         addNetWmStates(window, {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
         return;
     case WindowRole::Backdrop:
-        addNetWmStates(window,
-                       {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
+        addNetWmStates(window, {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
         return;
     }
 #else
@@ -138,7 +134,7 @@ RoleHints *roleHints()
     static RoleHints *hints = new RoleHints;
     return hints;
 }
-}
+} // namespace
 
 void setWindowRole(QWidget *window, WindowRole role)
 {
@@ -161,4 +157,17 @@ WindowRole windowRole(const QWidget *window)
 {
     const QVariant role = window ? window->property(RoleProperty) : QVariant();
     return role.isValid() ? WindowRole(role.toInt()) : WindowRole::Main;
+}
+
+void present(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled()) {
+            w->setFocus();
+            return;
+        }
+    }
 }

@@ -16,3 +16,7 @@ enum class WindowRole { Main, Secondary, Backdrop };
 // shown; the hints are stated again each time it is shown.
 void setWindowRole(QWidget *window, WindowRole role);
 WindowRole windowRole(const QWidget *window);
+
+// Shows a window over the program's others as the active one, with the
+// focus on the first control of its tab order.
+void present(QWidget *window);

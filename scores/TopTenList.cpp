@@ -7,13 +7,7 @@ bool lineLess(const QString &a, const QString &b)
 {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
 }
-}
-
-TopTenList::TopTenList(const QStringList &lines)
-{
-    for (const QString &line : lines)
-        add(line);
-}
+} // namespace
 
 QStringList TopTenList::visibleLines() const
 {
@@ -51,17 +45,11 @@ int TopTenList::lowestScore() const
     return value;
 }
 
-bool TopTenList::qualifies(int score) const
-{
-    return score > lowestScore();
-}
-
 QString makeTopTenLine(int score, const QString &initials, const QDate &date)
 {
     // The score field is five digits wide; a score outside 0..99999 never
     // qualifies in play, and clamping keeps every line readable as a record.
     const int shown = std::clamp(score, 0, 99999);
     return QStringLiteral("%1 ").arg(shown, 5, 10, QLatin1Char('0'))
-        + initials.left(3).leftJustified(4, QLatin1Char(' '))
-        + date.toString(QStringLiteral("MM/dd/yy"));
+        + initials.left(3).leftJustified(4, QLatin1Char(' ')) + date.toString(QStringLiteral("MM/dd/yy"));
 }

@@ -1,7 +1,7 @@
 #pragma once
+#include <QDate>
 #include <QString>
 #include <QStringList>
-#include <QDate>
 
 // One list of Top Ten lines, kept in ascending text order without regard to
 // case (a new line goes straight to its place). Entry 0 is the lowest line;
@@ -9,9 +9,6 @@
 class TopTenList {
 public:
     static constexpr int Size = 10;
-
-    TopTenList() = default;
-    explicit TopTenList(const QStringList &lines); // sorts them
 
     const QStringList &lines() const { return m_lines; }
     int count() const { return int(m_lines.size()); }
@@ -23,8 +20,6 @@ public:
     void removeLowest();
     // The score of entry 0 (0 for an empty list or a line that does not start with a number).
     int lowestScore() const;
-    // A score enters the list only when it is strictly greater than the lowest line.
-    bool qualifies(int score) const;
 
 private:
     QStringList m_lines;

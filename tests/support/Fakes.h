@@ -1,87 +1,92 @@
 #pragma once
 #include "MessageBoxes.h"
-#include "Navigator.h"
 #include "SoundCue.h"
 
 #include <QApplication>
-#include <QPointer>
+#include <QEvent>
 #include <QStringList>
-#include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
+#include <QtTest>
 #include <deque>
 
 // Remembers every sound asked for, in order, and plays nothing.
 class RecordingSound final : public SoundCue {
 public:
-    void PlaySoundCue(const QString &fileName) override { played << fileName; }
+    void play(const QString &fileName) override { played << fileName; }
     QStringList played;
 };
 
-// Answers message boxes from a script and remembers what was asked.
+// Answers message boxes from a script (then OK, or No to a question) and
+// remembers each prompt, with its title after a bar: "Are you sure?|Quit the Game".
 class ScriptedMessages final : public MessageBoxes {
 public:
-    struct Asked {
-        QString prompt, title;
-        MsgButtons buttons;
-        MsgIcon icon;
-    };
-    MsgAnswer ask(QWidget *, const QString &prompt, const QString &title, MsgButtons buttons,
-                  MsgIcon icon) override;
-    std::deque<MsgAnswer> answers; // empty: Ok for OK boxes, No for questions
-    QList<Asked> asked;
-};
-
-// Records what a screen asks of the others.
-class RecordingNavigator final : public Navigator {
-public:
-    QString gameLevel() const override { return level; }
-    void showPlayAgain(const QString &message, const QString &playCaption) override
+    MsgAnswer ask(QWidget *, const QString &prompt, const QString &title, MsgButtons buttons, MsgIcon) override
     {
-        playAgain << (message + QLatin1Char('|') + playCaption);
+        asked << prompt + QLatin1Char('|') + title;
+        if (answers.empty())
+            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+        const MsgAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
-    void openInitials() override { ++initialsOpened; }
-    void showStartScreen() override { ++startShown; }
-    void quitProgram() override { ++quits; }
-
-    QString level = QStringLiteral("MI");
-    QStringList playAgain;
-    int initialsOpened = 0;
-    int startShown = 0;
-    int quits = 0;
+    std::deque<MsgAnswer> answers;
+    QStringList asked;
 };
 
-// A temporary program folder for one test; the real score files are never touched.
-class TempProgramFolder {
-public:
-    TempProgramFolder();
-    ~TempProgramFolder();
-    QString path() const { return m_dir.path(); }
-    QString file(const QString &name) const { return m_dir.filePath(name); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-// Runs the deletions that closing a window scheduled; true when the window is gone.
-template <class W> bool isUnloaded(const QPointer<W> &window)
+// A timer of a screen going off, as its interval runs out; false when it is not running.
+inline bool fire(QObject *screen, const char *timer)
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return window.isNull();
+    auto *t = screen->findChild<QTimer *>(QString::fromLatin1(timer));
+    if (!t || !t->isActive())
+        return false;
+    QTimerEvent due(t->timerId());
+    QCoreApplication::sendEvent(t, &due);
+    return true;
 }
 
-// The names of the top-level windows still shown (after pending deletions).
-inline QStringList visibleWindows()
+// Runs the deletions that closing windows scheduled.
+inline void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QStringList shown;
-    for (QWidget *w : QApplication::topLevelWidgets())
+}
+
+// The shown top-level window of that name, or nullptr.
+inline QWidget *shownWindow(const QString &name)
+{
+    settle();
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+// The names of the shown top-level windows, in no particular order.
+inline QStringList shownWindows()
+{
+    settle();
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w->isVisible())
-            shown << w->objectName();
-    return shown;
+            names << w->objectName();
+    }
+    names.sort();
+    return names;
 }
 
-// Deletes every top-level window a test left behind.
-inline void deleteAllWindows()
+// A control of a shown window; fails the test when there is none.
+template <typename W = QWidget> W *control(const QString &window, const QString &name)
 {
-    qDeleteAll(QApplication::topLevelWidgets());
+    QWidget *w = shownWindow(window);
+    W *found = w ? w->findChild<W *>(name) : nullptr;
+    if (!found)
+        qFatal("no control %s on a shown window %s", qPrintable(name), qPrintable(window));
+    return found;
+}
+
+// A real left click in the middle of a control.
+inline void click(const QString &window, const QString &name)
+{
+    QTest::mouseClick(control(window, name), Qt::LeftButton);
 }

@@ -20,7 +20,6 @@
 #include <functional>
 
 #ifdef FLOOR_WITH_SOUND
-#include "ProgramFolder.h"
 #include "PulseSoundCue.h"
 #endif
 
@@ -185,13 +184,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
 #ifdef FLOOR_WITH_SOUND
-    ProgramFolder::setPath(QCoreApplication::applicationDirPath());
-    PulseSoundCue cue;
+    PulseSoundCue cue(QCoreApplication::applicationDirPath());
 #endif
     int scoreValue = 0;
     auto go = [&](QLabel *score) {
 #ifdef FLOOR_WITH_SOUND
-        cue.PlaySoundCue(QStringLiteral("goodbeep.WAV"));
+        cue.play(QStringLiteral("goodbeep.WAV"));
 #endif
         scoreValue += 200;
         score->setText(QStringLiteral("%1").arg(scoreValue, 5, 10, QLatin1Char('0')));

@@ -11,7 +11,6 @@
 //
 // Every result is one line "name value" on standard output; times in ms.
 
-#include "ProgramFolder.h"
 #include "PulseSoundCue.h"
 
 #include <pulse/simple.h>
@@ -88,7 +87,6 @@ const char *const SoundNames[] = {"tick.WAV", "goodbeep.WAV", "badbeep.WAV", "ri
 
 int latency(const std::string &folder, int runs)
 {
-    ProgramFolder::setPath(QString::fromStdString(folder));
     for (const char *name : SoundNames) {
         const Samples s = decode(folder + "/" + name);
         if (s.data.empty()) {
@@ -100,18 +98,18 @@ int latency(const std::string &folder, int runs)
         std::printf("length %s %.3f\n", name, length);
 
         {
-            PulseSoundCue cue;
-            cue.PlaySoundCue(qname); // warm-up: connects and decodes
+            PulseSoundCue cue(QString::fromStdString(folder));
+            cue.play(qname); // warm-up: connects and decodes
             for (int i = 0; i < runs; ++i) {
                 const auto t0 = Clock::now();
-                cue.PlaySoundCue(qname);
+                cue.play(qname);
                 std::printf("cue_kept %s %.3f\n", name, msSince(t0) - length);
             }
         }
         for (int i = 0; i < runs; ++i) {
-            auto cue = std::make_unique<PulseSoundCue>();
+            auto cue = std::make_unique<PulseSoundCue>(QString::fromStdString(folder));
             const auto t0 = Clock::now();
-            cue->PlaySoundCue(qname);
+            cue->play(qname);
             std::printf("cue_fresh %s %.3f\n", name, msSince(t0) - length);
         }
         if (pa_simple *stream = openStream(s)) {
@@ -139,14 +137,13 @@ int latency(const std::string &folder, int runs)
 
 int giveUp(const std::string &folder, int runs)
 {
-    ProgramFolder::setPath(QString::fromStdString(folder));
-    PulseSoundCue cue;
+    PulseSoundCue cue(QString::fromStdString(folder));
     auto t0 = Clock::now();
-    cue.PlaySoundCue(QStringLiteral("tick.WAV"));
+    cue.play(QStringLiteral("tick.WAV"));
     std::printf("cue_giveup_first %.3f\n", msSince(t0));
     for (int i = 0; i < runs; ++i) {
         t0 = Clock::now();
-        cue.PlaySoundCue(QStringLiteral("tick.WAV"));
+        cue.play(QStringLiteral("tick.WAV"));
         std::printf("cue_giveup %.3f\n", msSince(t0));
     }
     const Samples s = decode(folder + "/tick.WAV");
@@ -162,15 +159,14 @@ int giveUp(const std::string &folder, int runs)
 
 int ticker(const std::string &folder, int seconds)
 {
-    ProgramFolder::setPath(QString::fromStdString(folder));
-    PulseSoundCue cue;
+    PulseSoundCue cue(QString::fromStdString(folder));
     timespec next{};
     clock_gettime(CLOCK_MONOTONIC, &next);
     for (int i = 0; i < seconds; ++i) {
         next.tv_sec += 1;
         while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr) == EINTR) {
         }
-        cue.PlaySoundCue(QStringLiteral("tick.WAV"));
+        cue.play(QStringLiteral("tick.WAV"));
     }
     return 0;
 }

@@ -1,0 +1,63 @@
+#pragma once
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+// The colours the forms are painted in.
+enum class Paint { None, Yellow, Red, Green, Blue, Teal, Cyan, Grey, DarkGrey };
+QColor colourOf(Paint paint);
+
+// A label that is either transparent (draws only its text) or opaque (fills
+// its rectangle first), optionally with a one-pixel black border. Screen
+// readers read it as a label whose name is its text.
+class PlainLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit PlainLabel(QWidget *parent = nullptr);
+    void setFill(Paint fill);
+    void setBorder(bool on);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Paint m_fill = Paint::None;
+    bool m_border = false;
+};
+
+// A label that works as a key: a press and release of the left button over
+// it is a click. It never takes the keyboard focus.
+class KeyLabel : public PlainLabel {
+    Q_OBJECT
+public:
+    explicit KeyLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A filled figure with a black outline, drawn in its rectangle. It takes no
+// input and no focus.
+class ShapeWidget : public QWidget {
+    Q_OBJECT
+public:
+    enum class Kind { Rectangle, RoundedRectangle, Circle };
+
+    ShapeWidget(Kind kind, Paint fill, QWidget *parent = nullptr);
+    Paint fill() const { return m_fill; }
+    void setFill(Paint fill);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Kind m_kind;
+    Paint m_fill;
+};
