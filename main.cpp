@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "MessageBoxes.h"
 #include "ProgramFolder.h"
 #include "PulseSoundCue.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempozap"));
     QApplication::setDesktopFileName(QStringLiteral(TEMPOZAP_APP_ID));
+    installAccessibility();
     // Portable or installed is decided here, once, before any screen is made.
     const ProgramFolder::Locations folders = ProgramFolder::locate(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

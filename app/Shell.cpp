@@ -11,6 +11,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QTimer>
+
+namespace {
+// The window a dialog was opened from becomes the active one again once the
+// dialog has gone.
+void returnTo(QWidget *window)
+{
+    QTimer::singleShot(0, window, [window] { window->activateWindow(); });
+}
+} // namespace
 
 Shell::Shell(const ProgramFolder::Locations &folders, SoundCue &sound, RandomSource &random, MessageBoxes &messages)
     : m_folders(folders)
@@ -54,6 +64,8 @@ bool Shell::eventFilter(QObject *watched, QEvent *event)
     // A screen closed by any route is gone: forget it at once, so that the
     // next use makes it afresh.
     if (event->type() == QEvent::Close) {
+        if (watched == m_playAgain && m_game && !m_quitting)
+            returnTo(m_game); // CANCEL, or closed by the window system
         const auto forget = [watched](auto &slot) {
             if (slot.data() == watched)
                 slot = nullptr;
@@ -116,7 +128,10 @@ void Shell::openInitials()
 void Shell::openRules()
 {
     auto *rules = track(m_rules, new RulesScreen);
-    connect(rules, &RulesScreen::closed, m_startScreen, &StartScreen::resumeClock);
+    connect(rules, &RulesScreen::closed, m_startScreen, [this] {
+        m_startScreen->resumeClock();
+        returnTo(m_startScreen);
+    });
     present(rules);
 }
 

@@ -1,5 +1,6 @@
 #include "GameScreen.h"
 
+#include "Accessibility.h"
 #include "FormBuilder.h"
 #include "GameLayout.h"
 #include "KeyPreview.h"
@@ -25,6 +26,21 @@ const Variant &variantOf(GameChoice::Operation operation)
 QString shown(std::optional<int> number)
 {
     return number ? QString::number(*number) : Unknown;
+}
+
+QString spoken(std::optional<int> number)
+{
+    return number ? QString::number(*number) : QStringLiteral("question mark");
+}
+
+// A list's items, read by screen readers without their padding.
+void setItems(QListWidget *list, const QStringList &items)
+{
+    list->clear();
+    for (const QString &text : items) {
+        auto *item = new QListWidgetItem(text, list);
+        item->setData(Qt::AccessibleTextRole, text.simplified());
+    }
 }
 
 // Five digits at least, a minus sign before them when negative.
@@ -118,6 +134,7 @@ void GameScreen::build(const QString &pictureFolder)
 
     label(TopTenHeading);
     m_topTenList = form.list("lstVisible", TopTen, Paint::Red, 9.75);
+    m_topTenList->setAccessibleName(QStringLiteral("Top Ten Scores"));
 
     for (int i = 0; i < Drill::BoardSize; ++i) {
         const QByteArray name = "lblAnswer(" + QByteArray::number(i) + ')';
@@ -126,15 +143,18 @@ void GameScreen::build(const QString &pictureFolder)
 
     label(PassedHeading);
     m_passedList = form.list("lstPassed", Passed, Paint::Blue, 12);
+    m_passedList->setAccessibleName(QStringLiteral("Passed"));
 
     m_gameOver = form.picture("imgOver", variant.gameOver, QStringLiteral("GameOver.png"), QStringLiteral("Game Over"));
     m_gameOver->hide();
+    m_speech = new Announcer(this);
 
     // Only the Start button and the two lists take the focus.
     const std::array<QWidget *, 3> focusable{m_start, m_topTenList, m_passedList};
     const auto inTabOrder = [&](int i) { return focusable[int(variant.tabOrder[i])]; };
     setTabOrder(inTabOrder(0), inTabOrder(1));
     setTabOrder(inTabOrder(1), inTabOrder(2));
+    inTabOrder(0)->setFocus(); // where the screen opens
 
     // The screen sees Escape before whichever control has the focus.
     new KeyPreview(this, [this](QKeyEvent *key) {
@@ -172,6 +192,7 @@ void GameScreen::onStartClicked()
     m_drill.start();
     m_clock.start();
     showEquation();
+    speakEquation();
     m_start->setText(QStringLiteral("Quit"));
     m_power->setFill(Paint::Green);
 }
@@ -201,6 +222,13 @@ void GameScreen::onClockTick()
     const Drill::Outcome outcome = m_drill.tick();
     play(outcome.sound);
     showClock();
+    // Said once a minute, then each of the last ten seconds.
+    const Drill::Time time = m_drill.shownTime();
+    if (time.seconds == 0 && time.minutes > 0)
+        m_speech->say(
+            time.minutes == 1 ? QStringLiteral("1 minute left") : QStringLiteral("%1 minutes left").arg(time.minutes));
+    else if (time.minutes == 0 && time.seconds > 0 && time.seconds <= 10)
+        m_speech->say(QString::number(time.seconds));
     if (outcome.ended) {
         showEquation();
         showEnded();
@@ -266,12 +294,17 @@ void GameScreen::showMove(const Drill::Outcome &outcome)
     showScore();
     showBoard();
     showPassed();
-    if (outcome.ended)
+    if (outcome.ended) {
         showEnded();
+    } else if (outcome.sound != Drill::Sound::None) {
+        m_speech->say(QStringLiteral("Score %1").arg(m_drill.score()));
+        speakEquation();
+    }
 }
 
 void GameScreen::showEnded()
 {
+    m_speech->say(QStringLiteral("Game over. Score %1").arg(m_drill.score()));
     m_clock.stop();
     m_power->setFill(Paint::Red);
     m_checkDelay.start();
@@ -308,13 +341,28 @@ void GameScreen::showPassed()
     if (m_drill.passed() == m_shownPassed)
         return;
     m_shownPassed = m_drill.passed();
-    m_passedList->clear();
+    QStringList items;
     for (int n : m_shownPassed)
-        m_passedList->addItem(QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')));
+        items << QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+    setItems(m_passedList, items);
 }
 
 void GameScreen::showTopTen()
 {
-    m_topTenList->clear();
-    m_topTenList->addItems(m_topTen.visibleLines());
+    setItems(m_topTenList, m_topTen.visibleLines());
+}
+
+// A new equation, read as the screen shows it: "question mark times 7 equals
+// 84", "84 divided by 7 equals question mark".
+void GameScreen::speakEquation()
+{
+    const auto equation = std::pair(m_drill.target(), m_drill.factor());
+    if (!m_drill.target() || equation == m_spokenEquation)
+        return;
+    m_spokenEquation = equation;
+    const QString target = spoken(m_drill.target()), factor = spoken(m_drill.factor()),
+                  answer = spoken(m_drill.answer());
+    m_speech->say(m_choice.operation() == GameChoice::Operation::Multiplication
+            ? QStringLiteral("%1 times %2 equals %3").arg(answer, factor, target)
+            : QStringLiteral("%1 divided by %2 equals %3").arg(target, factor, answer));
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class Announcer;
 class KeyLabel;
 class MessageBoxes;
 class PlainLabel;
@@ -60,6 +61,7 @@ private:
     void showBoard();
     void showPassed();
     void showTopTen();
+    void speakEquation();
 
     const GameChoice m_choice;
     ScoreStore &m_store;
@@ -81,6 +83,8 @@ private:
     QPushButton *m_start = nullptr;
     QListWidget *m_topTenList = nullptr;
     QListWidget *m_passedList = nullptr;
+    Announcer *m_speech = nullptr;
+    std::pair<std::optional<int>, std::optional<int>> m_spokenEquation;
     QTimer m_clock{this}; // children of the screen, found by name
     QTimer m_checkDelay{this};
     QTimer m_blink{this};

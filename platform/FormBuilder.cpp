@@ -23,6 +23,9 @@ template <typename L> L *style(L *label, const QString &text, const LabelLook &l
     palette.setColor(QPalette::WindowText, darkText ? Qt::black : Qt::white);
     label->setPalette(palette);
     label->setText(text);
+    // Read without the spaces that place the text on screen.
+    if (text != text.simplified())
+        label->setAccessibleName(text.simplified());
     return label;
 }
 
@@ -125,6 +128,11 @@ QRadioButton *FormBuilder::option(QGroupBox *frame, const char *name, const Twip
 {
     auto *option = place(new QRadioButton(caption, frame), name, where);
     option->setFont(boldFont(Face::SansSerif, 8.25));
+    // Tab comes into a frame on its chosen option and leaves it from there;
+    // the arrow keys move between the options.
+    option->setFocusPolicy(Qt::ClickFocus);
+    QObject::connect(option, &QRadioButton::toggled, option,
+        [option](bool chosen) { option->setFocusPolicy(chosen ? Qt::StrongFocus : Qt::ClickFocus); });
     return option;
 }
 

@@ -11,6 +11,9 @@ MsgAnswer ModalMessageBoxes::ask(
         parent);
     box.setWindowModality(Qt::ApplicationModal);
     const int result = box.exec();
+    // The window the question was asked from is the active one again, with its focus.
+    if (parent)
+        parent->window()->activateWindow();
     if (buttons == MsgButtons::Ok)
         return MsgAnswer::Ok;
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;

@@ -26,11 +26,14 @@ private:
 };
 
 // A label that works as a key: a press and release of the left button over
-// it is a click. It never takes the keyboard focus.
+// it is a click. It never takes the keyboard focus; screen readers see a
+// push button they can press (see Accessibility).
 class KeyLabel : public PlainLabel {
     Q_OBJECT
 public:
     explicit KeyLabel(QWidget *parent = nullptr);
+    // What a click does, without the mouse (a screen reader's press).
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

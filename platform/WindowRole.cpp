@@ -164,8 +164,10 @@ void present(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+    if (window->focusWidget())
+        return; // chosen by the window, or where it was when it was left
     for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && w->isEnabled()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && window->isAncestorOf(w) && w->isVisibleTo(window)) {
             w->setFocus();
             return;
         }

@@ -17,6 +17,7 @@ enum class WindowRole { Main, Secondary, Backdrop };
 void setWindowRole(QWidget *window, WindowRole role);
 WindowRole windowRole(const QWidget *window);
 
-// Shows a window over the program's others as the active one, with the
-// focus on the first control of its tab order.
+// Shows a window over the program's others as the active one. A window that
+// opens has the focus on the first control of its tab order (unless it chose
+// another); one shown again has it where it was.
 void present(QWidget *window);

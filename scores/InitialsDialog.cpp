@@ -50,10 +50,14 @@ InitialsDialog::InitialsDialog(MessageBoxes &messages, QWidget *parent)
     m_initials->setFont(boldFont(Face::SansSerif, 24));
     m_initials->setMaxLength(3);
     m_initials->setValidator(new UpperCaseInitials(m_initials));
+    // The box is named by its prompt.
+    prompt->setBuddy(m_initials);
+    m_initials->setAccessibleName(prompt->text().simplified());
 
     QPushButton *ok = form.button("OKButton", {5040, 120, 1215, 375}, QStringLiteral("OK"), 9.75);
     QPushButton *cancel = form.button("CancelButton", {5040, 600, 1215, 375}, QStringLiteral("Cancel"), 9.75);
     connect(ok, &QPushButton::clicked, this, &InitialsDialog::onOkClicked);
+    connect(m_initials, &QLineEdit::returnPressed, this, &InitialsDialog::onOkClicked); // Enter in the box is OK
     connect(cancel, &QPushButton::clicked, this, &InitialsDialog::onCancelClicked);
 
     // The player types first, then confirms.

@@ -1,0 +1,33 @@
+#pragma once
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+// What a screen reader needs beyond what the toolkit gives plain widgets:
+//  - a top-level window is a frame, or a dialog when it is one, so that its
+//    title and texts are read when it opens (the toolkit makes it a filler);
+//  - a key label (KeyLabel) is a push button whose press action clicks it;
+//  - an Announcer speaks what changes on a screen.
+// Installed once, when the application starts, before any window is made.
+void installAccessibility();
+
+// Says texts through the screen reader without changing anything seen or
+// heard: a child of a window, of no size, that draws nothing and never takes
+// the focus. Texts said in one turn of the event loop are joined into one
+// utterance. A screen reader reads each text some milliseconds after it is
+// said, so a text stays until the window is shown again. A key or mouse press,
+// or leaving the active window, cuts off what is being read: a text is best
+// said in the window that stays active.
+class Announcer final : public QWidget {
+public:
+    explicit Announcer(QWidget *window);
+    void say(const QString &text);
+
+private:
+    void flush();
+
+    QStringList m_pending;
+    QList<QWidget *> m_items;
+    int m_next = 0;
+    QTimer m_flush;
+};
