@@ -6,6 +6,11 @@
 // (game/GameLayout.h) and its colours and faces (colourOf, boldFont). Nothing
 // is loaded from files, nothing plays, no timer runs.
 //
+//   benchfloor WIDTH HEIGHT LEFT TOP W H
+//
+// The start screen has no layout header: tools/bench reads its size and the
+// place of its Play button (twips) from app/StartScreen.cpp and passes them.
+//
 // Built with FLOOR_WITH_SOUND, the GO label plays "goodbeep.WAV" through the
 // program's own sound cue and then adds 200 to the score label, the least a
 // right answer can cost.
@@ -21,6 +26,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cstdio>
 #include <functional>
 
 #ifdef FLOOR_WITH_SOUND
@@ -116,6 +122,15 @@ QWidget *makeGameWindow(const std::function<void(QLabel *score)> &go)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    int given[6] = {};
+    bool ok = args.size() == 7;
+    for (int i = 0; ok && i < 6; ++i)
+        given[i] = args[i + 1].toInt(&ok);
+    if (!ok) {
+        std::fprintf(stderr, "usage: benchfloor WIDTH HEIGHT LEFT TOP W H (start screen and Play, twips)\n");
+        return 2;
+    }
 
 #ifdef FLOOR_WITH_SOUND
     PulseSoundCue cue(QCoreApplication::applicationDirPath());
@@ -138,10 +153,10 @@ int main(int argc, char *argv[])
 
     QWidget start(nullptr, Qt::Window | Qt::FramelessWindowHint);
     start.setWindowTitle(QStringLiteral("benchfloor"));
-    start.setFixedSize(620, 245);
+    start.setFixedSize(twips::toPx(given[0]), twips::toPx(given[1]));
     paint(&start, Paint::Yellow);
     auto *play = new QPushButton(QStringLiteral("Play"), &start);
-    play->setGeometry(twips::toPx(TwipsRect{360, 2880, 1215, 495}));
+    play->setGeometry(twips::toPx(TwipsRect{given[2], given[3], given[4], given[5]}));
     play->setFont(boldFont(Face::SansSerif, 9.75));
     centre(&start);
 
