@@ -6,8 +6,9 @@
 //   benchsound giveup FOLDER RUNS    time a sound takes to fail with no server
 //   benchsound ticker FOLDER SECONDS "tick.WAV" once a second on the second, the
 //                                    cost of the clock's sounds without a window
-//   benchsound onsets FILE           start of every sound in a raw recording
-//                                    (signed 16-bit mono), in samples
+//   benchsound ticks FILE RATE START the ticks of an Expert game among the sounds
+//                                    of a raw recording (signed 16-bit mono);
+//                                    START: seconds from launch to the Start click
 //
 // Every result is one line "name value" on standard output; times in ms.
 
@@ -16,8 +17,10 @@
 #include <pulse/simple.h>
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -171,14 +174,15 @@ int ticker(const std::string &folder, int seconds)
     return 0;
 }
 
-// A sound starts at the first sample above the threshold after at least a
-// quarter of a second of silence.
-int onsets(const std::string &path, int rate)
+// The start of every sound in a raw recording, in samples: the first sample
+// above the threshold after at least a quarter of a second of silence.
+std::vector<long> onsetsOf(const std::string &path, int rate)
 {
+    std::vector<long> found;
     std::FILE *file = std::fopen(path.c_str(), "rb");
     if (!file) {
         std::fprintf(stderr, "cannot read %s\n", path.c_str());
-        return 1;
+        return found;
     }
     constexpr int Threshold = 300;
     const long quietNeeded = rate / 4;
@@ -190,15 +194,68 @@ int onsets(const std::string &path, int rate)
             const int v = buffer[i] < 0 ? -int(buffer[i]) : int(buffer[i]);
             if (v > Threshold) {
                 if (quiet >= quietNeeded)
-                    std::printf("onset %ld\n", index);
+                    found.push_back(index);
                 quiet = 0;
             } else {
                 ++quiet;
             }
         }
     }
-    std::printf("samples %ld\n", index);
     std::fclose(file);
+    return found;
+}
+
+// The 181 ticks of an Expert game among the sounds recorded: the start-up
+// ring comes first (100 ms after launch), the ticks follow Start about a
+// second apart, the end-of-game ring follows the last. Each tick is the sound
+// nearest to its place on a one-second grid from the first tick, which is the
+// sound near Start that puts the most sounds on the grid (the earliest of
+// equals). Offsets from the grid: a steady drift grows with k, jitter does not.
+int ticks(const std::string &path, int rate, double startAfterLaunch)
+{
+    constexpr int Ticks = 181;
+    const std::vector<long> sounds = onsetsOf(path, rate);
+    const auto grid = [&](long first) {
+        std::vector<long> found(Ticks, -1);
+        for (int k = 0; k < Ticks; ++k) {
+            const double place = double(first) + double(k) * rate;
+            long nearest = sounds.front();
+            for (long s : sounds)
+                if (std::abs(double(s) - place) < std::abs(double(nearest) - place))
+                    nearest = s;
+            if (std::abs(double(nearest) - place) <= 0.45 * rate)
+                found[k] = nearest;
+        }
+        return found;
+    };
+    const auto count
+        = [](const std::vector<long> &t) { return std::count_if(t.begin(), t.end(), [](long v) { return v >= 0; }); };
+    // The recorder may have started late: Start is placed by the ring, roughly.
+    const double start = sounds.empty() ? 0 : double(sounds.front()) + (startAfterLaunch - 0.1) * rate;
+    long first = -1;
+    std::vector<long> best;
+    for (long s : sounds) {
+        if (s < start - 1.5 * rate || s > start + 3.0 * rate)
+            continue;
+        std::vector<long> t = grid(s);
+        if (first < 0 || count(t) > count(best)) {
+            first = s;
+            best = std::move(t);
+        }
+    }
+    std::printf("ticks_recorded %ld\n", first < 0 ? 0L : long(count(best)));
+    if (first < 0 || best.back() < 0)
+        return 0;
+    std::vector<double> offsets;
+    for (int k = 0; k < Ticks; ++k)
+        if (best[k] >= 0)
+            offsets.push_back(double(best[k] - first) / rate - k);
+    double largest = 0;
+    for (double v : offsets)
+        if (std::abs(v) > std::abs(largest))
+            largest = v;
+    std::printf("tick_span %.6f\ntick_offset_mid %.6f\ntick_offset_max %.6f\n", double(best.back() - first) / rate,
+        offsets[offsets.size() / 2], largest);
     return 0;
 }
 
@@ -207,7 +264,7 @@ int onsets(const std::string &path, int rate)
 int main(int argc, char *argv[])
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: benchsound latency|giveup|ticker|onsets FOLDER|FILE N\n");
+        std::fprintf(stderr, "usage: benchsound latency|giveup|ticker FOLDER N, benchsound ticks FILE RATE START\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -219,8 +276,8 @@ int main(int argc, char *argv[])
         return giveUp(where, n);
     if (mode == "ticker")
         return ticker(where, n);
-    if (mode == "onsets")
-        return onsets(where, n);
+    if (mode == "ticks" && argc > 4)
+        return ticks(where, n, std::atof(argv[4]));
     std::fprintf(stderr, "unknown mode %s\n", mode.c_str());
     return 2;
 }
