@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tempozap developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Widgets.h"
 
 #include <QMouseEvent>

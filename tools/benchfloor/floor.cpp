@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tempozap developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor that tools/bench measures Tempozap against: the least a Qt Widgets
 // program does to put up windows of Tempozap's sizes and colours. A blue
 // frameless backdrop over the work area, a yellow start window with a Play

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tempozap developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound measurements for tools/bench, made with the program's own sound cue
 // and, as the floor, with the bare sound-server calls the cue is built on.
 //
