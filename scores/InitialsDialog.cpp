@@ -88,6 +88,7 @@ void InitialsDialog::onOkClicked()
     if (initials.isEmpty()) {
         m_messages.ask(this, QStringLiteral("Initials must be entered!\r\nplease retry."), QStringLiteral("Tempozap"),
             MsgButtons::Ok, MsgIcon::Exclamation);
+        m_initials->setFocus(); // to retry at once
         return;
     }
     emit initialsEntered(initials);
