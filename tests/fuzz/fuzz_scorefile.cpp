@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tempozap developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any byte string as a score file: the loader gives ten well-formed lines in
 // order, each the text of a well-formed record of the file or a blank line;
 // writing them back and loading again gives the same lines; a new line in

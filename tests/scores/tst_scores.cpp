@@ -1,17 +1,38 @@
-// The Top Ten lists in memory and on disk: the record codec, the order of
-// the lines, a new line's layout and the initials that may go into one.
+// SPDX-FileCopyrightText: 2026 Tempozap developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The Top Ten lists in memory and on disk: the record codec and the order of
+// the lines; the store, which writes a list whole or not at all and says so
+// when the surroundings refuse; a process killed while rewriting never loses
+// a list; the initials that may go into a line.
+#include "Fakes.h"
 #include "InitialsDialog.h"
 #include "ScoreRecord.h"
+#include "ScoreStore.h"
 
-#include <QtTest>
+#include <random>
+#include <sys/mount.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace {
-QByteArray records(const QList<QByteArray> &list)
+const GameChoice Choice(GameChoice::Operation::Division, GameChoice::Level::Intermediate);
+const QString Blank = "00000             ";
+
+QByteArray listOf(int base, const char *initials)
 {
     QByteArray bytes;
-    for (const QByteArray &r : list)
-        bytes += r;
+    for (int i = 0; i < 10; ++i)
+        bytes += makeTopTenLine(base + 97 * i, initials, QDate(2026, 1 + i, 1 + i)).toLatin1();
     return bytes;
+}
+
+// The lowest line in place of itself: the list is written as it is.
+bool save(const ScoreStore &store, const QByteArray &bytes)
+{
+    TopTenList list = ScoreRecord::parse(bytes);
+    return store.record(Choice, list, list.lines().first());
 }
 } // namespace
 
@@ -22,100 +43,183 @@ private slots:
     void filesLoadAsTenLines_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("lowest"); // the first lines, in list order
-        QTest::addColumn<QStringList>("highest"); // the first lines shown, highest first
-        const QByteArray bob = "00500 BOB 02/03/25", amy = "00500 amy 02/03/25";
-        const QString blank = "00000             ";
-        QTest::newRow("empty") << QByteArray() << QStringList{blank} << QStringList{blank};
+        QTest::addColumn<QString>("lowest");
+        QTest::addColumn<QStringList>("highest"); // the first lines shown
+        QTest::newRow("empty") << QByteArray() << Blank << QStringList{Blank};
         QTest::newRow("in any order, case ignored")
-            << records({"00700 CAT 01/01/25", bob, amy}) << QStringList{blank}
-            << QStringList{"00700 CAT 01/01/25", "00500 BOB 02/03/25", "00500 amy 02/03/25", blank};
-        QTest::newRow("separators read as spaces, a cut-off record dropped") << QByteArray("01234xABCy12/31/29")
-                + "00999 CUT 01" << QStringList{blank} << QStringList{"01234 ABC 12/31/29", blank};
-        QTest::newRow("a record whose score is not five digits is dropped")
-            << records({"0x500 BAD 01/01/25", "-0500 NEG 01/01/25", "00300 OK  01/01/25"}) << QStringList{blank}
-            << QStringList{"00300 OK  01/01/25", blank};
-        QByteArray eleven;
-        for (int i = 1; i <= 11; ++i)
-            eleven += QStringLiteral("%1 P%2 01/01/25")
-                          .arg(i * 100, 5, 10, QLatin1Char('0'))
-                          .arg(i, 2, 10, QLatin1Char('0'))
-                          .toLatin1();
+            << QByteArray("00700 CAT 01/01/2500500 BOB 02/03/2500500 amy 02/03/25") << Blank
+            << QStringList{"00700 CAT 01/01/25", "00500 BOB 02/03/25", "00500 amy 02/03/25", Blank};
+        QTest::newRow("separators read as spaces, a cut-off record dropped")
+            << QByteArray("01234xABCy12/31/2900999 CUT 01") << Blank << QStringList{"01234 ABC 12/31/29", Blank};
+        QTest::newRow("a score that is not five digits")
+            << QByteArray("0x500 BAD 01/01/25-0500 NEG 01/01/25") << Blank << QStringList{Blank};
         QTest::newRow("eleven records keep the ten highest")
-            << eleven << QStringList{"00200 P02 01/01/25"} << QStringList{"01100 P11 01/01/25"};
+            << listOf(100, "AAA") + makeTopTenLine(99, "LOW", QDate(2026, 1, 1)).toLatin1() << "00100 AAA 01/01/26"
+            << QStringList{"00973 AAA 10/10/26"};
     }
     void filesLoadAsTenLines()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, lowest);
+        QFETCH(QString, lowest);
         QFETCH(QStringList, highest);
         const TopTenList list = ScoreRecord::parse(bytes);
         QCOMPARE(list.count(), 10);
-        QCOMPARE(list.lines().mid(0, lowest.size()), lowest);
+        QCOMPARE(list.lines().first(), lowest);
+        QCOMPARE(list.lowestScore(), lowest.left(5).toInt());
         QCOMPARE(list.visibleLines().mid(0, highest.size()), highest);
         const QByteArray written = ScoreRecord::serialise(list);
         QVERIFY(ScoreRecord::isWellFormedList(written));
         QCOMPARE(ScoreRecord::parse(written).lines(), list.lines());
-        QCOMPARE(list.lowestScore(), lowest.first().left(5).toInt());
+        for (const QByteArray &broken : {QByteArray(written).replace(40, 1, "x"), written.left(162) + "0000x"})
+            QVERIFY(!ScoreRecord::isWellFormedList(broken)); // a letter in a score, a short file
     }
 
-    void wholeListFiles_data()
+    void aNewLineTakesTheLowestOnesPlace()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("whole");
-        QTest::newRow("blank list") << ScoreRecord::blankList() << true;
-        QTest::newRow("nine records") << ScoreRecord::blankList().left(162) << false;
-        QTest::newRow("a letter in a score") << ScoreRecord::blankList().replace(40, 1, "x") << false;
-        QTest::newRow("a letter in a last score") << ScoreRecord::blankList().replace(166, 1, "x") << false;
-    }
-    void wholeListFiles()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, whole);
-        QCOMPARE(ScoreRecord::isWellFormedList(bytes), whole);
-        QCOMPARE(ScoreRecord::blankList().size(), 180);
-    }
-
-    void aNewLineTakesItsPlace()
-    {
-        TopTenList list = ScoreRecord::parse(records({"00100 LOW 03/14/24", "00500 BOB 02/03/25"}));
-        QCOMPARE(list.lowestScore(), 0);
-        for (int i = 0; i < 8; ++i)
-            list.removeLowest();
-        QCOMPARE(list.lowestScore(), 100);
-        list.removeLowest();
-        const QString line = makeTopTenLine(250, "X", QDate(2026, 7, 4));
-        QCOMPARE(line, QStringLiteral("00250 X   07/04/26"));
-        list.add(line);
-        QCOMPARE(list.lines(), (QStringList{"00250 X   07/04/26", "00500 BOB 02/03/25"}));
-        QCOMPARE(list.visibleLines().mid(7), (QStringList{QString(), "00500 BOB 02/03/25", "00250 X   07/04/26"}));
+        QCOMPARE(makeTopTenLine(250, "X", QDate(2026, 7, 4)), QStringLiteral("00250 X   07/04/26"));
         QCOMPARE(makeTopTenLine(-5, "ABCD", QDate(2030, 12, 31)), QStringLiteral("00000 ABC 12/31/30"));
         QCOMPARE(makeTopTenLine(123456, "AB", QDate(2026, 1, 2)), QStringLiteral("99999 AB  01/02/26"));
-        list.removeLowest();
-        list.removeLowest();
+        Surroundings s;
+        const ScoreStore store(s.file("lists"), s.file("none")); // the folder is made by the first write
+        TopTenList list = store.load(Choice);
+        QCOMPARE(list.lines(), ScoreRecord::parse({}).lines());
+        QVERIFY(!QDir(s.file("lists")).exists()); // loading never writes
+        QVERIFY(store.record(Choice, list, makeTopTenLine(250, "X", QDate(2026, 7, 4))));
+        QCOMPARE(store.path(Choice), s.file("lists/DIScores.dat"));
+        QCOMPARE(s.read("lists/DIScores.dat"), ScoreRecord::blankList().left(162) + "00250 X   07/04/26");
+        QCOMPARE(store.load(Choice).lines(), list.lines());
+        for (int i = 0; i < 10; ++i)
+            list.removeLowest();
         QCOMPARE(list.lowestScore(), 0); // an empty list
+        QCOMPARE(list.visibleLines(), QStringList(10, QString()));
     }
 
-    void initialsAreUpperCaseBytes_data()
+    // A write the surroundings refuse: the store says so and the file keeps every byte.
+    void refusedWriteKeepsTheList_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept"); // empty: refused
-        QTest::newRow("letters") << "abc"
-                                 << "ABC";
-        QTest::newRow("digits, space, punctuation") << "1 ?"
-                                                    << "1 ?";
-        QTest::newRow("accented, one byte") << QString::fromUtf8("é") << QString::fromUtf8("É");
-        QTest::newRow("no one-byte upper case") << QString::fromUtf8("ÿ") << QString();
-        QTest::newRow("beyond one byte") << QString::fromUtf8("ž") << QString();
+        QTest::addColumn<uint>("fileMode");
+        QTest::addColumn<uint>("folderMode");
+        QTest::addColumn<int>("lowest"); // what the game shows
+        // A list that cannot be read shows blank lines, and writing them would lose its scores.
+        QTest::newRow("unreadable list") << 0000u << 0777u << 0;
+        QTest::newRow("read-only folder") << 0644u << 0555u << 1000;
+        QTest::newRow("full disk") << 0644u << 0777u << 1000;
     }
+    void refusedWriteKeepsTheList()
+    {
+        QFETCH(uint, fileMode);
+        QFETCH(uint, folderMode);
+        QFETCH(int, lowest);
+        Surroundings s;
+        const bool full = QTest::currentDataTag() == QByteArray("full disk");
+        if (full && (geteuid() != 0 || mount("tempozap", qPrintable(s.folder.path()), "tmpfs", 0, "size=4k") != 0))
+            QSKIP("a full disk needs root, to mount a small memory disk");
+        const ScoreStore store(s.folder.path(), QString());
+        s.write("DIScores.dat", listOf(1000, "OLD"));
+        QVERIFY(chmod(qPrintable(s.file("DIScores.dat")), fileMode) == 0);
+        QVERIFY(chmod(qPrintable(s.folder.path()), folderMode) == 0);
+        // Root reads and writes past permission bits: the store works as nobody.
+        const bool user = geteuid() == 0 && setegid(65534) == 0 && seteuid(65534) == 0;
+        TopTenList list = store.load(Choice);
+        const int shown = list.lowestScore();
+        const bool saved = store.record(Choice, list, makeTopTenLine(30000, "NEW", QDate(2026, 7, 4)));
+        QVERIFY(!user || (seteuid(0) == 0 && setegid(0) == 0));
+        chmod(qPrintable(s.folder.path()), 0700);
+        chmod(qPrintable(s.file("DIScores.dat")), 0600);
+        QCOMPARE(shown, lowest);
+        QVERIFY(!saved);
+        QCOMPARE(s.read("DIScores.dat"), listOf(1000, "OLD"));
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"DIScores.dat"});
+        QVERIFY(!full || umount(qPrintable(s.folder.path())) == 0);
+    }
+
+    void resetWritesTheBlankListOrTenBlankRecords()
+    {
+        const QByteArray own = QByteArray("00000 NEW 01/01/26").repeated(10), blank = ScoreRecord::blankList();
+        for (const auto &[template_, written] : {std::pair(own, own), {own.left(170), blank}, {QByteArray(), blank}}) {
+            Surroundings s;
+            if (!template_.isEmpty())
+                s.write("ScoresClear.dat", template_);
+            const ScoreStore store(s.file("lists"), s.file("ScoresClear.dat"));
+            QVERIFY(store.reset({Choice, GameChoice(GameChoice::Operation::Multiplication, GameChoice::Level::Novice)})
+                        .isEmpty());
+            QCOMPARE(s.read("lists/DIScores.dat") + s.read("lists/MNScores.dat"), written + written);
+            QCOMPARE(QDir(s.file("lists")).entryList(QDir::Files).size(), 2);
+        }
+    }
+
+    // A child process saves two lists, A and B, in turn as fast as it can and
+    // is killed at a random moment, hundreds of times: the file always holds
+    // A or B byte for byte, never a mix, a cut-off file or no file at all.
+    void killedRewriteLeavesTheOldOrTheNewList_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::newRow("disk") << QDir::tempPath();
+        if (QDir("/dev/shm").exists()) // in memory a save is fast: the kills land on every step of it
+            QTest::newRow("memory") << QStringLiteral("/dev/shm");
+    }
+    void killedRewriteLeavesTheOldOrTheNewList()
+    {
+        QFETCH(QString, base);
+        QTemporaryDir folder(base + "/tempozap-kill-XXXXXX");
+        const ScoreStore store(folder.path(), QString());
+        const QByteArray a = listOf(100, "AAA"), b = listOf(5000, "BB");
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(save(store, i % 2 ? a : b));
+        // From before the child's first save ends to a few saves later.
+        std::uniform_int_distribution<int> delay(0, int(1000 + clock.nsecsElapsed() / 2500));
+        std::mt19937 random(20260704);
+        const int trials = 250;
+        int lost = 0, sawOld = 0, sawNew = 0;
+        QByteArray onDisk = a;
+        for (int trial = 0; trial < trials; ++trial) {
+            const pid_t child = fork();
+            if (child == 0) {
+                prctl(PR_SET_PDEATHSIG, SIGKILL);
+                for (const QByteArray &next = onDisk == a ? b : a;;)
+                    save(store, next), save(store, onDisk);
+            }
+            usleep(useconds_t(delay(random)));
+            kill(child, SIGKILL);
+            QCOMPARE(waitpid(child, nullptr, 0), child);
+            QFile file(store.path(Choice));
+            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            if (bytes == a || bytes == b) {
+                ++(bytes == onDisk ? sawOld : sawNew);
+                onDisk = bytes;
+            } else {
+                ++lost;
+                QVERIFY(save(store, onDisk = a));
+            }
+            // A kill between the new file's link and its rename leaves its
+            // temporary name beside the list, always holding a whole list.
+            for (const QString &name : QDir(folder.path()).entryList({"DIScores.dat.*"}, QDir::Files)) {
+                QFile stray(folder.filePath(name));
+                QVERIFY(stray.open(QIODevice::ReadOnly));
+                const QByteArray content = stray.readAll();
+                QVERIFY2(content == a || content == b, qPrintable(name));
+                stray.remove();
+            }
+        }
+        figure(QStringLiteral("kill trials (%1): %2 trials, %3 lists lost (the old list %4 times, the new %5 times)")
+                   .arg(QTest::currentDataTag())
+                   .arg(trials)
+                   .arg(lost)
+                   .arg(sawOld)
+                   .arg(sawNew));
+        QCOMPARE(lost, 0);
+        QVERIFY(sawOld > 0 && sawNew > 0); // the kills fell inside the rewriting
+    }
+
     void initialsAreUpperCaseBytes()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QString text = typed;
-        QCOMPARE(InitialsDialog::toInitials(text), !kept.isEmpty());
-        if (!kept.isEmpty())
-            QCOMPARE(text, kept);
+        for (const auto &[typed, kept] : {std::pair("abc", "ABC"), {"1 ?", "1 ?"}, {"é", "É"}, {"ÿ", ""}, {"ž", ""}}) {
+            QString text = QString::fromUtf8(typed); // ÿ has no upper case of one byte, ž none at all
+            QCOMPARE(InitialsDialog::toInitials(text), *kept != 0);
+            QVERIFY(!*kept || text == QString::fromUtf8(kept));
+        }
     }
 };
 

@@ -1,60 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Tempozap developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 #include "MessageBoxes.h"
+#include "RandomSource.h"
 #include "SoundCue.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QStringList>
+#include <QLabel>
 #include <QTimer>
-#include <QWidget>
 #include <QtTest>
+#include <cstdio>
 #include <deque>
 
 // Remembers every sound asked for, in order, and plays nothing.
-class RecordingSound final : public SoundCue {
-public:
+struct RecordingSound final : SoundCue {
     void play(const QString &fileName) override { played << fileName; }
     QStringList played;
 };
 
-// Answers message boxes from a script (then OK, or No to a question) and
-// remembers each prompt, with its title after a bar: "Are you sure?|Quit the Game".
-class ScriptedMessages final : public MessageBoxes {
-public:
+// Answers OK to a message and No to a question, and remembers each prompt with its title.
+struct ScriptedMessages final : MessageBoxes {
     MsgAnswer ask(QWidget *, const QString &prompt, const QString &title, MsgButtons buttons, MsgIcon) override
     {
-        asked << prompt + QLatin1Char('|') + title;
-        if (answers.empty())
-            return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
-        const MsgAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        asked << prompt + '|' + title;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
     }
-    std::deque<MsgAnswer> answers;
     QStringList asked;
+};
+
+// What a test runs the program's parts in: a folder of its own, silent
+// sounds, scripted answers and a seeded random source.
+struct Surroundings {
+    QString file(const QString &name) const { return folder.filePath(name); }
+    QByteArray read(const QString &name) const
+    {
+        QFile f(file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+    }
+    void write(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(file(name));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    QTemporaryDir folder;
+    RecordingSound sound;
+    ScriptedMessages messages;
+    SeededRandomSource random{7};
 };
 
 // A timer of a screen going off, as its interval runs out; false when it is not running.
 inline bool fire(QObject *screen, const char *timer)
 {
-    auto *t = screen->findChild<QTimer *>(QString::fromLatin1(timer));
-    if (!t || !t->isActive())
-        return false;
-    QTimerEvent due(t->timerId());
-    QCoreApplication::sendEvent(t, &due);
-    return true;
-}
-
-// Runs the deletions that closing windows scheduled.
-inline void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto *t = screen->findChild<QTimer *>(timer);
+    QTimerEvent due(t && t->isActive() ? t->timerId() : 0);
+    return due.timerId() && QCoreApplication::sendEvent(t, &due);
 }
 
 // The shown top-level window of that name, or nullptr.
 inline QWidget *shownWindow(const QString &name)
 {
-    settle();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w->isVisible() && w->objectName() == name)
             return w;
@@ -62,31 +68,32 @@ inline QWidget *shownWindow(const QString &name)
     return nullptr;
 }
 
-// The names of the shown top-level windows, in no particular order.
-inline QStringList shownWindows()
-{
-    settle();
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            names << w->objectName();
-    }
-    names.sort();
-    return names;
-}
-
-// A control of a shown window; fails the test when there is none.
+// A control of a shown window; the test ends when there is none.
 template <typename W = QWidget> W *control(const QString &window, const QString &name)
 {
-    QWidget *w = shownWindow(window);
-    W *found = w ? w->findChild<W *>(name) : nullptr;
+    W *found = shownWindow(window) ? shownWindow(window)->findChild<W *>(name) : nullptr;
     if (!found)
         qFatal("no control %s on a shown window %s", qPrintable(name), qPrintable(window));
     return found;
+}
+
+inline QString text(const QString &window, const QString &label)
+{
+    return control<QLabel>(window, label)->text();
 }
 
 // A real left click in the middle of a control.
 inline void click(const QString &window, const QString &name)
 {
     QTest::mouseClick(control(window, name), Qt::LeftButton);
+}
+
+// A figure a long test measured ("250 trials, 0 lists lost"): printed, and
+// added to the file TEMPOZAP_FIGURES names, which the test command shows at its end.
+inline void figure(const QString &line)
+{
+    std::printf("%s\n", qPrintable(line));
+    QFile file(qEnvironmentVariable("TEMPOZAP_FIGURES"));
+    if (file.open(QIODevice::Append | QIODevice::Text))
+        file.write(line.toUtf8() + '\n');
 }

@@ -1,0 +1,280 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tempozap developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The real program, played as a player plays it: real clicks and keys, the
+screens read over the accessibility bus. Games: one of each kind to a cleared
+board, the multiplication one under a real window manager (openbox) and a real
+screen reader (Orca, through speech-dispatcher's dummy output) whose log shows
+what a blind player hears, its sounds heard on the sound server's sink, its
+score found on disk. Roads: the ways out and to the side screens. Faults: bad
+surroundings. ctest runs each class on its own (tst_program.py BUILD Games)."""
+
+import datetime
+import os
+import re
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import wave
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from tzdriver import ALERT, BUILD, BUTTON, DIALOG, TestCase, nodes, poll, pyatspi, run, unittest  # noqa: E402
+
+OLD = ["05000 EVE 08/09/25", "00300 AMY 01/02/25", "26000 IVY 02/16/26", "00100 LOW 03/14/24", "09000 FAY 10/11/25",
+       "01000 CAT 04/05/25", "24000 HAL 01/15/26", "00500 BOB 02/03/25", "21000 GUS 12/13/25", "02000 DAN 06/07/25"]
+SKIP = {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}
+# Orca's own start, its debug log written line by line, not put off by another Orca on the machine.
+ORCA = """import builtins, sys
+scope = {"__name__": "orca_under_test"}
+exec(compile(open("/usr/bin/orca").read(), "/usr/bin/orca", "exec"), scope)
+scope["open"] = lambda f, mode="r", *a, **k: builtins.open(f, mode, *a, **(dict(k, buffering=1) if "w" in mode else k))
+scope["otherOrcas"] = lambda: []
+sys.argv = ["orca"] + sys.argv[1:]
+sys.exit(scope["main"]())"""
+
+
+def highest_first(lines):
+    return sorted(lines, key=str.lower, reverse=True)
+
+
+def heard(action, done):
+    """What the sound server's null sink plays from just before the action until done() holds, as bytes."""
+    recorder = subprocess.Popen(["parec", "-d", "test_sink.monitor", "--rate=22050", "--channels=1", "--format=s16le",
+                                 "--latency-msec=10"], stdout=subprocess.PIPE)
+    time.sleep(0.3)
+    action()
+    poll(done, what="the action done")
+    time.sleep(0.3)
+    recorder.terminate()
+    return recorder.communicate()[0]
+
+
+def states(program, title):
+    wid = run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.proc.pid), "--name", "^%s$" % title)
+    out = run("xprop", "-id", wid.split()[0], "_NET_WM_STATE")
+    return {atom.strip() for atom in out.split("=")[1].split(",")} if "=" in out else set()
+
+
+class Games(TestCase):
+    def setUp(self):
+        self.home = tempfile.mkdtemp(prefix="tempozap-orca-")
+        with open(self.home + "/speechd.conf", "w") as conf:
+            conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\nAddModule "dummy" "sd_dummy" ""\n'
+                       'DefaultModule dummy\n')
+        env = dict(os.environ, HOME=self.home, GSETTINGS_BACKEND="memory", NO_AT_BRIDGE="1", LANGUAGE="en",
+                   SPEECHD_ADDRESS="unix_socket:%s/speechd" % self.home, SPEECHD_CMD="/bin/false",
+                   PULSE_SERVER="unix:/nonexistent")  # the sound server's sink is the program's alone
+        for args in (["openbox", "--sm-disable"],
+                     ["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir", self.home,
+                      "--communication-method", "unix_socket", "--socket-path", self.home + "/speechd"],
+                     ["/usr/bin/python3", "-c", ORCA, "--debug-file", self.home + "/orca.log",
+                      "--disable", "braille,braille-monitor,sound,mouse-review,key-echo"]):
+            process = subprocess.Popen(args, env=env, cwd=self.home, stdout=subprocess.DEVNULL,
+                                       stderr=subprocess.DEVNULL, start_new_session=True)
+            self.addCleanup(process.wait)
+            self.addCleanup(os.killpg, process.pid, signal.SIGKILL)  # Orca does not heed SIGTERM while idle
+        self.said("^Screen reader on$")
+
+    def said(self, pattern, since=0):
+        """What Orca has said from its since-th utterance on, once something matches the pattern."""
+        def spoken():
+            log = self.home + "/orca.log"
+            with open(log if os.path.exists(log) else os.devnull, errors="replace") as text:
+                return [s.rstrip(".") for s in re.findall(r"SPEECH OUTPUT: '(.*?)'(?:\{| voice=| ACSS|$)",
+                                                          text.read(), re.M)][since:]
+        return poll(spoken, lambda words: any(re.search(pattern, s) for s in words), what="Orca to say " + pattern)
+
+    def focus(self, window, expected=None):
+        """The window's focused control (role, name), once it is the expected one."""
+        return poll(lambda: [(n.getRoleName(), n.name) for n in nodes(window)
+                             if n.getState().contains(pyatspi.STATE_FOCUSED)],
+                    lambda f: f and f == (expected or f), what="the focus on %s" % (expected,))
+
+    def active(self, title):
+        poll(lambda: run("xdotool", "getwindowname", run("xdotool", "getactivewindow")) == title, what=title)
+
+    def test_multiplication_heard_and_entered_in_the_top_ten(self):
+        p = self.start(scores={"MEScores.dat": "".join(OLD).encode()})
+        start = p.window("Tempozap", has="Play")
+        self.said("^Tempozap frame$")
+        self.focus(start, [("radio button", "Multiplication")])  # the first of the tab order
+        p.keys("Tempozap", "Tab")
+        self.focus(start, [("radio button", "4 minutes - Intermediate")])  # into a frame on its chosen option
+        game = p.play("3 minutes - Expert")
+        self.said("^Tempozap - Multiplication frame$")
+        self.focus(game.window, [("list", "Passed")])
+        self.assertEqual((game.clock(), game.equation(), game.text("score")), ("3:00", ("?", "?", "?"), "00000"))
+        self.assertEqual(game.list("Top Ten Scores"), highest_first(OLD))
+        keys = {n.name: n.queryAction() for n in nodes(game.window, BUTTON, r"GO|PASS|\d+")}
+        self.assertEqual((len(keys), keys["7"].getName(0)), (14, "Press"))
+
+        mark = len(self.said(""))
+        game.press("Start")
+        target, factor = game.next_equation()
+        self.said("^question mark times %d equals %d$" % (factor, target), mark)
+        self.said("^3 minutes left$", mark)
+        self.assertIn(target, game.board())
+        beep = wave.open(os.path.join(BUILD, "goodbeep.WAV")).readframes(1 << 20)
+        mark = len(self.said(""))
+        keys[str(target // factor)].doAction(0)  # pressed as a click does
+        poll(lambda: game.text("answer") == str(target // factor), what="the key pressed into the slot")
+        self.assertIn(beep, heard(lambda: keys["GO"].doAction(0), lambda: game.text("score") == "00200"), "the beep")
+        self.assertNotIn(target, game.board())
+        target, factor = game.next_equation(besides=str(target))
+        self.said("^Score 200. question mark times %d equals %d$" % (factor, target), mark)
+        game.answer(target // factor % 12 + 1, "00150")  # wrong: the same equation stays
+        self.assertEqual(game.equation(), (str(target), str(factor), "?"))
+        game.press("PASS")
+        poll(lambda: game.text("score") == "00125", what="00125 after a pass")
+        self.assertEqual((game.list("Passed"), target in game.board()), (["%03d" % target], False))
+        focus = self.focus(game.window)
+        p.keys("Tempozap - Multiplication", "Escape")
+        self.said("^alert Quit the Game$")
+        self.said("^Are you sure\\?$")
+        p.keys("Quit the Game", "n")
+        self.active("Tempozap - Multiplication")  # again, with its focus
+        self.focus(game.window, focus)
+        time.sleep(1)  # as a player would, before the next click
+        game.press("Quit")
+        self.said("^Tempozap dialog QUIT, ARE YOU SURE\\?$")
+        p.press(p.window("Tempozap", DIALOG, has="CANCEL"), "CANCEL")
+        self.active("Tempozap - Multiplication")
+        clock = game.clock()
+        poll(lambda: game.clock() < clock, what="the clock to run down from " + clock)
+
+        final = game.clear_board(pause=0.3)
+        minutes, seconds = map(int, game.clock().split(":"))
+        self.assertEqual((final, game.board()), (11725 + 50 * (60 * minutes + seconds), []), "50 a second left")
+        self.said("^Game over. Score %d$" % final)
+        dialog = p.window("CONGRATULATIONS !", DIALOG)
+        self.said("^CONGRATULATIONS ! dialog You qualify for the Top Ten Scores list$")
+        self.said('^Enter your initials below and click "OK" to add your score to the list ! text$')
+        p.press(dialog, "OK")  # nothing typed yet
+        p.press(p.window("Tempozap", ALERT, has="(?s)Initials must be entered!.*"), "OK")
+        p.keys("CONGRATULATIONS !", "a", "b", "c")
+        poll(lambda: [t.queryText().getText(0, -1) for t in nodes(dialog, pyatspi.ROLE_TEXT)] == ["ABC"], what="ABC")
+        p.press(dialog, "OK")
+        again = p.window("Tempozap", DIALOG, has="PLAY AGAIN")
+        self.said("^Tempozap dialog PLAY ANOTHER GAME\\?$")
+        written = p.read("MEScores.dat").decode()
+        new = [written[i:i + 18] for i in range(0, len(written), 18) if written[i + 6:i + 9] == "ABC"]
+        days = [datetime.date.today() - datetime.timedelta(d) for d in (0, 1)]  # the game may cross midnight
+        self.assertIn(new, [["%05d ABC %s" % (final, d.strftime("%m/%d/%y"))] for d in days])
+        ten = sorted([line for line in OLD if line != "00100 LOW 03/14/24"] + new, key=str.lower)
+        self.assertEqual(written, "".join(ten), "ten records, lowest first, the lowest old one gone")
+        self.assertEqual(game.list("Top Ten Scores"), highest_first(ten))
+        print("\n".join("Orca said: " + s for s in self.said("")))
+        p.press(again, "PLAY AGAIN")  # the start screen comes back with its choices
+        game = p.play()
+        self.assertEqual((game.clock(), game.list("Top Ten Scores")), ("3:00", highest_first(ten)))
+        p.keys("Tempozap - Multiplication", "Escape")
+        p.keys("Quit the Game", "y")
+        self.assertEqual(p.ended(), 0)
+
+    def test_division_out_of_the_top_ten(self):
+        p = self.start(scores={"DNScores.dat": b"26800 TOP 01/01/26" * 10})
+        game = p.play("Division", "5 minutes - Novice", operation="Division")
+        self.assertEqual(game.clock(), "5:00")
+        game.press("Start")
+        target, factor = game.next_equation()
+        self.said("^%d divided by %d equals question mark$" % (target, factor))
+        self.assertGreater(game.clear_board(pause=0.1), 11800)
+        p.press(p.window("Sorry", ALERT, has="Your score didn't make the Top Ten!"), "OK")
+        again = p.window("Tempozap", DIALOG, has="PLAY AGAIN")
+        self.assertEqual([n.name for n in nodes(again, pyatspi.ROLE_LABEL)], ["PLAY ANOTHER GAME?"])
+        self.assertEqual(p.read("DNScores.dat"), b"26800 TOP 01/01/26" * 10)
+        p.press(again, "QUIT GAME")
+        self.assertEqual(p.ended(), 0)
+
+
+class Roads(TestCase):
+    def test_the_start_screen_asks_before_it_quits(self):
+        p = self.start()
+        start = p.window("Tempozap", has="Play")
+        self.assertEqual(states(p, "Tempozap") & SKIP, set(), "the start screen is the program's task bar entry")
+        self.assertTrue({"_NET_WM_STATE_BELOW"} | SKIP <= states(p, "Tempozap - backdrop"))
+        for answer in "No", "Yes":
+            p.press(start, "Cancel")
+            p.press(p.window("Quit the Game", ALERT, has="Are you sure\\?"), answer)
+            p.gone("Quit the Game", ALERT)
+        self.assertEqual(p.ended(), 0)
+
+    def test_a_game_quits_by_escape_or_by_its_quit_button(self):
+        p = self.start()
+        game = p.play()
+        self.assertTrue(SKIP <= states(p, "Tempozap - Multiplication"))
+        game.press("Start")
+        p.keys("Tempozap - Multiplication", "Escape")
+        p.keys("Quit the Game", "n")
+        clock = game.clock()
+        poll(lambda: game.clock() != clock, what="the game to go on")
+        for button in "CANCEL", "QUIT GAME":
+            game.press("Quit")
+            question = p.window("Tempozap", DIALOG, has=button)
+            self.assertTrue(SKIP <= states(p, "Tempozap"), "the dialog stays out of the task bar")
+            self.assertIn("QUIT, ARE YOU SURE?", [n.name for n in nodes(question, pyatspi.ROLE_LABEL)])
+            p.press(question, button)
+            p.gone("Tempozap", DIALOG)
+        self.assertEqual(p.ended(), 0)
+
+    def test_rules_and_a_reset_bring_the_start_screen_back(self):
+        p = self.start(scores={"MNScores.dat": b"09999 OLD 01/01/26" * 10, "DNScores.dat": b"08888 OLD 01/01/26" * 10})
+        p.press(p.window("Tempozap", has="Play"), "Rules")
+        rules = p.window("Tempozap - Rules")
+        self.assertEqual([n.name for n in nodes(rules, pyatspi.ROLE_TEXT)], ["Instructions and Game Play"])
+        p.press(rules, "CLOSE")
+        p.gone("Tempozap - Rules")
+        p.keys("Tempozap", "shift+F2")
+        reset = p.window("Tempozap", has="Reset")
+        p.press(reset, "Novice", pyatspi.ROLE_CHECK_BOX)  # the first frame's: multiplication
+        p.press(reset, "Reset")
+        p.keys("Reset to Zero", "y")
+        start = p.window("Tempozap", has="Play")
+        self.assertEqual(p.read("MNScores.dat"), p.read("ScoresClear.dat"))
+        self.assertEqual(p.read("DNScores.dat"), b"08888 OLD 01/01/26" * 10)
+        p.press(start, "Cancel")
+        p.keys("Quit the Game", "y")
+        self.assertEqual(p.ended(), 0)
+
+
+class Faults(TestCase):
+    """No sound server and its sounds and pictures missing; a full disk. The game plays on to a cleared
+    board and its initials; the player is told only when the score could not be saved."""
+
+    OLD = b"".join(b"%05d OLD 01/02/25" % s for s in range(100, 1100, 100))  # a cleared board always enters it
+
+    def play(self, program):
+        game = program.play("3 minutes - Expert")
+        game.press("Start")
+        final = game.clear_board()
+        program.window("CONGRATULATIONS !", DIALOG)
+        program.keys("CONGRATULATIONS !", "f", "l", "t", "Return")
+        return final
+
+    def test_no_sound_server_and_no_sounds_or_pictures(self):
+        p = self.start(scores={"MEScores.dat": self.OLD}, env={"PULSE_SERVER": "unix:/nonexistent/native"},
+                       leave_out=[n for n in os.listdir(BUILD) if n.endswith((".WAV", ".png", ".gif"))])
+        final = self.play(p)
+        p.window("Tempozap", DIALOG, has="PLAY AGAIN")
+        self.assertEqual(nodes(p.app, ALERT), [], "the player is told nothing")
+        self.assertIn(b"%05d FLT " % final, p.read("MEScores.dat"))
+        self.assertNotIn(b"00100 OLD", p.read("MEScores.dat"))
+
+    def test_a_full_disk(self):
+        def full_disk(folder):
+            if os.geteuid() or subprocess.run(["mount", "-t", "tmpfs", "-o", "size=8m", "tempozap", folder]).returncode:
+                self.skipTest("a full disk needs root, to mount a small memory disk")
+            self.addCleanup(subprocess.run, ["umount", "-l", folder])
+        p = self.start(scores={"MEScores.dat": self.OLD}, prepare=full_disk)
+        subprocess.run(["dd", "if=/dev/zero", "of=" + p.path("filler"), "bs=4k"], capture_output=True)
+        self.play(p)
+        p.press(p.window("Tempozap", ALERT, has="(?s)Your score could not be saved.*"), "OK")
+        p.window("Tempozap", DIALOG, has="PLAY AGAIN")
+        self.assertEqual(p.read("MEScores.dat"), self.OLD)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
