@@ -164,20 +164,6 @@ private slots:
         QCOMPARE(shown(d) + QString::number(d.score()), ended + QString::number(score));
     }
 
-    void passingTheOnlyNumberLeftBringsItBack()
-    {
-        SeededRandomSource random(8);
-        Drill d(random, 5);
-        d.start();
-        while (d.drawList().size() > 1)
-            answer(d, 0);
-        const int last = *d.target();
-        QVERIFY(!d.pass().ended);
-        QCOMPARE(d.drawList(), std::vector<int>{last});
-        QVERIFY(d.passed().empty() && *d.target() == last);
-        QVERIFY(d.onBoard(int(std::find(Drill::Board.begin(), Drill::Board.end(), last) - Drill::Board.begin())));
-    }
-
     void keypad_data()
     {
         QTest::addColumn<int>("minutes");

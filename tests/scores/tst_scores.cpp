@@ -203,12 +203,8 @@ private slots:
                 stray.remove();
             }
         }
-        figure(QStringLiteral("kill trials (%1): %2 trials, %3 lists lost (the old list %4 times, the new %5 times)")
-                   .arg(QTest::currentDataTag())
-                   .arg(trials)
-                   .arg(lost)
-                   .arg(sawOld)
-                   .arg(sawNew));
+        figure(QString::asprintf("kill trials (%s): %d trials, %d lists lost (the old list %d times, the new %d times)",
+            QTest::currentDataTag(), trials, lost, sawOld, sawNew));
         QCOMPARE(lost, 0);
         QVERIFY(sawOld > 0 && sawNew > 0); // the kills fell inside the rewriting
     }
