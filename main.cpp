@@ -3,6 +3,7 @@
 
 #include "Accessibility.h"
 #include "MessageBoxes.h"
+#include "Pictures.h"
 #include "ProgramFolder.h"
 #include "PulseSoundCue.h"
 #include "RandomSource.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
     // Portable or installed is decided here, once, before any screen is made.
     const ProgramFolder::Locations folders = ProgramFolder::locate(
         QCoreApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    QApplication::setWindowIcon(QIcon(QDir(folders.data).filePath(QStringLiteral("icon64.png"))));
+    QApplication::setWindowIcon(QIcon(Pictures::load(QDir(folders.data).filePath(QStringLiteral("icon64.png")), 1.0)));
 
     PulseSoundCue sound(folders.data);
     SeededRandomSource random;

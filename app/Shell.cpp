@@ -93,6 +93,9 @@ void Shell::start()
     connect(screen, &StartScreen::resetRequested, this, &Shell::openReset);
     connect(screen, &StartScreen::quitConfirmed, this, &Shell::quit);
     present(screen);
+    // Once the start-up ring has played, while the player chooses.
+    QTimer::singleShot(
+        500, screen, [this, screen] { GameScreen::readPicturesAhead(m_folders.data, screen->devicePixelRatioF()); });
 }
 
 void Shell::play(const GameChoice &choice)

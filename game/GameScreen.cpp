@@ -8,10 +8,12 @@
 #include "GameLayout.h"
 #include "KeyPreview.h"
 #include "MessageBoxes.h"
+#include "Pictures.h"
 #include "ScoreStore.h"
 #include "SoundCue.h"
 
 #include <QDate>
+#include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -75,21 +77,22 @@ GameScreen::GameScreen(const GameChoice &choice, ScoreStore &store, SoundCue &so
     , m_messages(messages)
     , m_drill(random, choice.minutes())
     , m_topTen(store.load(choice))
+    , m_pictureFolder(pictureFolder)
 {
-    build(pictureFolder);
+    build();
     showClock();
     showTopTen();
     centreOnScreen(this);
 }
 
-void GameScreen::build(const QString &pictureFolder)
+void GameScreen::build()
 {
     const Variant &variant = variantOf(m_choice.operation());
     setObjectName(QString::fromLatin1(variant.formName));
     setWindowTitle(QString::fromLatin1(variant.title));
     setAccessibleName(windowTitle());
 
-    FormBuilder form(this, pictureFolder);
+    FormBuilder form(this, m_pictureFolder);
     form.setClient(Width, Height, Paint::Teal);
     auto label = [&form](const Label &l) { return form.label(l.name, l.place, QString::fromLatin1(l.text), l.look); };
 
@@ -148,7 +151,7 @@ void GameScreen::build(const QString &pictureFolder)
     m_passedList = form.list("lstPassed", Passed, Paint::Blue, 12);
     m_passedList->setAccessibleName(QStringLiteral("Passed"));
 
-    m_gameOver = form.picture("imgOver", variant.gameOver, QStringLiteral("GameOver.png"), QStringLiteral("Game Over"));
+    m_gameOver = form.picture("imgOver", variant.gameOver, QString(), QStringLiteral("Game Over")); // drawn at the end
     m_gameOver->hide();
     m_speech = new Announcer(this);
 
@@ -182,6 +185,14 @@ void GameScreen::build(const QString &pictureFolder)
     connect(&m_checkDelay, &QTimer::timeout, this, &GameScreen::onTopTenCheck);
     connect(&m_blink, &QTimer::timeout, this, &GameScreen::onSignBlink);
     connect(&m_initialsDelay, &QTimer::timeout, this, &GameScreen::onInitialsWait);
+}
+
+void GameScreen::readPicturesAhead(const QString &pictureFolder, qreal ratio)
+{
+    QStringList files{QDir(pictureFolder).filePath(QStringLiteral("DivSign.png"))};
+    for (const char *file : TitleFiles)
+        files << QDir(pictureFolder).filePath(QString::fromLatin1(file));
+    Pictures::readAhead(files, ratio);
 }
 
 // cmdStart_Click: Start while the game is ready; afterwards the button reads
@@ -307,6 +318,10 @@ void GameScreen::showMove(const Drill::Outcome &outcome)
 
 void GameScreen::showEnded()
 {
+    // The largest picture of the screen is read only now: reading it with the
+    // others made the screen take half as long again to open.
+    m_gameOver->setPixmap(
+        Pictures::loadFor(QDir(m_pictureFolder).filePath(QStringLiteral("GameOver.png")), m_gameOver));
     m_speech->say(QStringLiteral("Game over. Score %1").arg(m_drill.score()));
     m_clock.stop();
     m_power->setFill(Paint::Red);

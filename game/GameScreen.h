@@ -32,6 +32,10 @@ public:
     GameScreen(const GameChoice &choice, ScoreStore &store, SoundCue &sound, RandomSource &random,
         MessageBoxes &messages, const QString &pictureFolder, QWidget *parent = nullptr);
 
+    // Reads the game screens' pictures ahead, while the player is choosing,
+    // so that Play opens a game screen without reading them.
+    static void readPicturesAhead(const QString &pictureFolder, qreal ratio);
+
     int score() const { return m_drill.score(); }
     // The new line goes into the list on screen, then into the list's file.
     void enterTopTen(const QString &initials);
@@ -54,7 +58,7 @@ private slots:
     void onEscape();
 
 private:
-    void build(const QString &pictureFolder);
+    void build();
     void play(Drill::Sound sound);
     void showMove(const Drill::Outcome &outcome);
     void showEnded();
@@ -72,6 +76,7 @@ private:
     MessageBoxes &m_messages;
     Drill m_drill;
     TopTenList m_topTen;
+    const QString m_pictureFolder;
     std::vector<int> m_shownPassed;
 
     PlainLabel *m_minutes = nullptr;

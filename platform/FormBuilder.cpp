@@ -87,7 +87,8 @@ QLabel *FormBuilder::picture(const char *name, const TwipsRect &where, const QSt
 {
     auto *picture = place(new QLabel(m_form), name, where);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QPixmap pixmap = Pictures::loadFor(QDir(m_pictureFolder).filePath(file), picture);
+    const QPixmap pixmap
+        = file.isEmpty() ? QPixmap() : Pictures::loadFor(QDir(m_pictureFolder).filePath(file), picture);
     if (!pixmap.isNull())
         picture->setPixmap(pixmap);
     if (!spokenName.isEmpty())
@@ -115,13 +116,15 @@ QListWidget *FormBuilder::list(const char *name, const TwipsRect &where, Paint b
     list->setFrameStyle(QFrame::Box | QFrame::Plain);
     list->setLineWidth(1);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setUniformItemSizes(true); // one line of one font each: laid out without measuring every item
     return list;
 }
 
 QGroupBox *FormBuilder::frame(const char *name, const TwipsRect &where, const QString &caption, Paint background)
 {
-    auto *frame = place(new QGroupBox(caption, m_form), name, where);
-    frame->setFont(boldFont(Face::SansSerif, 8.25));
+    auto *frame = place(new QGroupBox(m_form), name, where);
+    frame->setFont(boldFont(Face::SansSerif, 8.25)); // before the title, which measures it
+    frame->setTitle(caption);
     setPaint(frame, QPalette::Window, background);
     frame->setAutoFillBackground(true);
     return frame;

@@ -4,6 +4,8 @@
 #include "Pictures.h"
 
 #include <QFileInfo>
+#include <QImageReader>
+#include <QPixmapCache>
 #include <QWidget>
 
 namespace {
@@ -34,13 +36,42 @@ qreal Pictures::ratioOf(const QString &file)
     return QFileInfo(file).completeBaseName().endsWith(Suffix2x) ? 2.0 : 1.0;
 }
 
+namespace {
+QPixmap read(const QString &file)
+{
+    // The program's pictures are PNG files, read by the toolkit's own reader:
+    // left to guess, the toolkit loads every picture plug-in to ask it first.
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap pixmap = QPixmap::fromImageReader(&reader);
+    if (!pixmap.isNull())
+        pixmap.setDevicePixelRatio(Pictures::ratioOf(file));
+    return pixmap;
+}
+
+// Pictures read ahead live in the toolkit's pixmap cache, which lets them go
+// with the application.
+QString cacheKey(const QString &file)
+{
+    return QStringLiteral("tempozap-ahead:") + file;
+}
+} // namespace
+
 QPixmap Pictures::load(const QString &path, qreal ratio)
 {
     const QString file = fileFor(path, ratio);
-    QPixmap pixmap(file);
-    if (!pixmap.isNull())
-        pixmap.setDevicePixelRatio(ratioOf(file));
-    return pixmap;
+    QPixmap ahead;
+    return QPixmapCache::find(cacheKey(file), &ahead) ? ahead : read(file);
+}
+
+void Pictures::readAhead(const QStringList &paths, qreal ratio)
+{
+    for (const QString &path : paths) {
+        const QString file = fileFor(path, ratio);
+        QPixmap ahead;
+        if (!QPixmapCache::find(cacheKey(file), &ahead))
+            QPixmapCache::insert(cacheKey(file), read(file));
+    }
 }
 
 QPixmap Pictures::loadFor(const QString &path, const QWidget *widget)

@@ -16,8 +16,12 @@ namespace Pictures {
 QString fileFor(const QString &path, qreal ratio);
 // The ratio a sharper file was drawn for: 2 for an "@2x" file, else 1.
 qreal ratioOf(const QString &file);
-// The picture at a device pixel ratio (a null pixmap when it cannot be read).
+// The picture at a device pixel ratio (a null pixmap when it cannot be read),
+// read from its file unless it has been read ahead.
 QPixmap load(const QString &path, qreal ratio);
+// Reads pictures ahead and keeps them for the run, so that a screen made
+// later opens without reading them.
+void readAhead(const QStringList &paths, qreal ratio);
 // The picture for the screen a widget is shown on.
 QPixmap loadFor(const QString &path, const QWidget *widget);
 } // namespace Pictures

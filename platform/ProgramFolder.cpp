@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 #ifndef TEMPOZAP_DATA_FROM_BIN
 #define TEMPOZAP_DATA_FROM_BIN "../share/tempozap"
@@ -20,10 +21,16 @@ bool holdsProgramFiles(const QString &folder)
 {
     if (folder.isEmpty())
         return false;
-    const QStringList files{BlankList, QStringLiteral("CLOCK.gif"), QStringLiteral("ring.WAV"),
-        QStringLiteral("tick.WAV"), QStringLiteral("goodbeep.WAV"), QStringLiteral("badbeep.WAV"),
-        QStringLiteral("??Scores.dat")};
-    return !QDir(folder).entryList(files, QDir::Files).isEmpty();
+    // Names compared by hand: a name filter would start a regular expression
+    // engine, half a megabyte kept for the whole run, to look at a few names.
+    const QDir dir(folder);
+    for (const char *name : {"ScoresClear.dat", "CLOCK.gif", "ring.WAV", "tick.WAV", "goodbeep.WAV", "badbeep.WAV"}) {
+        if (dir.exists(QLatin1String(name)))
+            return true;
+    }
+    const QStringList files = dir.entryList(QDir::Files);
+    return std::any_of(files.begin(), files.end(),
+        [](const QString &name) { return name.size() == 12 && name.endsWith(QLatin1String("Scores.dat")); });
 }
 } // namespace
 

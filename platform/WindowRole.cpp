@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -23,13 +24,27 @@ namespace {
 const char *const RoleProperty = "tempozapWindowRole";
 
 #ifdef TZ_HAVE_XCB
-xcb_atom_t atomNamed(xcb_connection_t *connection, const char *name)
+// The atoms of the window states, asked of the X server once, all in one
+// round trip, and kept for the run.
+enum Atom { NetWmState, Below, SkipTaskbar, SkipPager, AtomCount };
+
+const std::array<xcb_atom_t, AtomCount> &atoms(xcb_connection_t *connection)
 {
-    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(reply);
-    return atom;
+    static const std::array<xcb_atom_t, AtomCount> known = [connection] {
+        const char *names[AtomCount]
+            = {"_NET_WM_STATE", "_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"};
+        std::array<xcb_intern_atom_cookie_t, AtomCount> cookies{};
+        for (int i = 0; i < AtomCount; ++i)
+            cookies[i] = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(names[i])), names[i]);
+        std::array<xcb_atom_t, AtomCount> found{};
+        for (int i = 0; i < AtomCount; ++i) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
+            found[i] = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            std::free(reply);
+        }
+        return found;
+    }();
+    return known;
 }
 
 xcb_connection_t *x11Connection()
@@ -43,21 +58,20 @@ xcb_connection_t *x11Connection()
 // Adds states to a window's _NET_WM_STATE: on the property itself while the
 // window is not mapped (the window manager reads it when the window is
 // mapped), and by asking the window manager when it already is.
-void addNetWmStates(QWidget *window, const std::vector<const char *> &names)
+void addNetWmStates(QWidget *window, const std::vector<Atom> &names)
 {
     xcb_connection_t *connection = x11Connection();
     if (!connection || names.empty())
         return;
     const xcb_window_t id = xcb_window_t(window->winId());
-    const xcb_atom_t netWmState = atomNamed(connection, "_NET_WM_STATE");
+    const xcb_atom_t netWmState = atoms(connection)[NetWmState];
     if (!id || netWmState == XCB_ATOM_NONE)
         return;
 
     std::vector<xcb_atom_t> wanted;
-    for (const char *name : names) {
-        const xcb_atom_t atom = atomNamed(connection, name);
-        if (atom != XCB_ATOM_NONE)
-            wanted.push_back(atom);
+    for (Atom name : names) {
+        if (atoms(connection)[name] != XCB_ATOM_NONE)
+            wanted.push_back(atoms(connection)[name]);
     }
 
     std::vector<xcb_atom_t> states;
@@ -105,12 +119,8 @@ void stateHints(QWidget *window)
 #ifdef TZ_HAVE_XCB
     switch (windowRole(window)) {
     case WindowRole::Main: return;
-    case WindowRole::Secondary:
-        addNetWmStates(window, {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
-        return;
-    case WindowRole::Backdrop:
-        addNetWmStates(window, {"_NET_WM_STATE_BELOW", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"});
-        return;
+    case WindowRole::Secondary: addNetWmStates(window, {SkipTaskbar, SkipPager}); return;
+    case WindowRole::Backdrop: addNetWmStates(window, {Below, SkipTaskbar, SkipPager}); return;
     }
 #else
     Q_UNUSED(window);
