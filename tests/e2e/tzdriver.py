@@ -166,21 +166,11 @@ class Game:
     def list(self, name):
         return [item.name for item in nodes(self.window, pyatspi.ROLE_LIST, name)[0]]
 
-    def board(self):
-        top = extents(self.window)[1] + (int(re.search(r"BoardTops\{(\d+)", LAYOUT)[1]) * 2 + 15) // 30
-        return sorted(int(n.name) for n in nodes(self.window, pyatspi.ROLE_LABEL, r"\d+") if extents(n)[1] >= top)
-
     def next_equation(self, besides=None):
         """The equation shown with an empty answer slot, as numbers: (target, factor)."""
         target, factor, _ = poll(self.equation, lambda e: e[0].isdigit() and e[2] == "?" and e[0] != besides,
                                  what="an equation")
         return int(target), int(factor)
-
-    def answer(self, key, score):
-        self.press(str(key))
-        poll(lambda: self.text("answer"), lambda a: a == str(key), what="%d in the answer slot" % key)
-        self.press("GO")
-        poll(lambda: self.text("score"), lambda s: s == score, what="the score %s" % score)
 
     def clear_board(self, pause=0.0):
         """Answers every equation right, a pause after each; the final score once the board is clear."""

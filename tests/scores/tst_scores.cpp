@@ -184,8 +184,7 @@ private slots:
             usleep(useconds_t(delay(random)));
             kill(child, SIGKILL);
             QCOMPARE(waitpid(child, nullptr, 0), child);
-            QFile file(store.path(Choice));
-            const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            const QByteArray bytes = contents(store.path(Choice));
             if (bytes == a || bytes == b) {
                 ++(bytes == onDisk ? sawOld : sawNew);
                 onDisk = bytes;
@@ -196,11 +195,8 @@ private slots:
             // A kill between the new file's link and its rename leaves its
             // temporary name beside the list, always holding a whole list.
             for (const QString &name : QDir(folder.path()).entryList({"DIScores.dat.*"}, QDir::Files)) {
-                QFile stray(folder.filePath(name));
-                QVERIFY(stray.open(QIODevice::ReadOnly));
-                const QByteArray content = stray.readAll();
-                QVERIFY2(content == a || content == b, qPrintable(name));
-                stray.remove();
+                const QByteArray content = contents(folder.filePath(name));
+                QVERIFY2((content == a || content == b) && QFile::remove(folder.filePath(name)), qPrintable(name));
             }
         }
         figure(QString::asprintf("kill trials (%s): %d trials, %d lists lost (the old list %d times, the new %d times)",

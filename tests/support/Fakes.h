@@ -29,15 +29,17 @@ struct ScriptedMessages final : MessageBoxes {
     QStringList asked;
 };
 
+inline QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
 // What a test runs the program's parts in: a folder of its own, silent
 // sounds, scripted answers and a seeded random source.
 struct Surroundings {
     QString file(const QString &name) const { return folder.filePath(name); }
-    QByteArray read(const QString &name) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
-    }
+    QByteArray read(const QString &name) const { return contents(file(name)); }
     void write(const QString &name, const QByteArray &bytes) const
     {
         QFile f(file(name));
