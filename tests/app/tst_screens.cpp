@@ -31,24 +31,6 @@
 #include <QRegularExpression>
 
 namespace {
-const QString Looks = QStringLiteral(TZ_LOOKS_DIR);
-
-// Every pixel within a small step of the kept picture's (the anti-aliasing of
-// large text may differ by a shade from one run of the rasteriser to another).
-QString differs(const QImage &shown, const QImage &kept)
-{
-    if (shown.size() != kept.size())
-        return QStringLiteral("size %1x%2").arg(shown.width()).arg(shown.height());
-    int count = 0;
-    for (int y = 0; y < shown.height(); ++y) {
-        for (int x = 0; x < shown.width(); ++x) {
-            const QColor a = shown.pixelColor(x, y), b = kept.pixelColor(x, y);
-            count += std::abs(a.red() - b.red()) > 40 || std::abs(a.green() - b.green()) > 40
-                || std::abs(a.blue() - b.blue()) > 40;
-        }
-    }
-    return count ? QStringLiteral("%1 pixels differ").arg(count) : QString();
-}
 
 // What a game screen shows, read from its controls.
 struct Shown {
@@ -60,13 +42,14 @@ struct Shown {
 
     static Shown read(const QString &game)
     {
+        const auto text = [&game](const char *label) { return control<QLabel>(game, label)->text(); };
         Shown s;
-        s.slot = text(game, "lblLeft(60)");
-        s.factor = text(game, "lblRight(61)");
-        s.target = text(game, game == "frmMZemrit" ? "lblProduct" : "lblDividend");
-        s.clock = text(game, "lblMin") + ':' + text(game, "lblSec");
+        s.slot = text("lblLeft(60)");
+        s.factor = text("lblRight(61)");
+        s.target = text(game == "frmMZemrit" ? "lblProduct" : "lblDividend");
+        s.clock = text("lblMin") + ':' + text("lblSec");
         s.start = control<QPushButton>(game, "cmdStart")->text();
-        const QString score = text(game, "lblScore");
+        const QString score = text("lblScore");
         if (score.size() != (score.startsWith('-') ? 6 : 5))
             qFatal("score shown as %s", qPrintable(score));
         s.score = score.toInt();
@@ -146,15 +129,25 @@ class ScreensTest : public QObject {
         const qreal ratio = screen->devicePixelRatioF();
         if (ratio > 1 && !QStringList{"start", "mult-ended", "div-played", "reset"}.contains(name))
             return;
-        const QString file = Looks + '/' + name + (ratio > 1 ? "@2x.png" : ".png");
+        const QString file = QStringLiteral(TZ_LOOKS_DIR "/") + name + (ratio > 1 ? "@2x.png" : ".png");
         const QImage shown = screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
         if (qEnvironmentVariableIsSet("TEMPOZAP_UPDATE_LOOKS")) {
             QVERIFY(shown.save(file));
             return;
         }
-        const QString difference = differs(shown, QImage(file).convertToFormat(QImage::Format_RGB32));
-        if (!difference.isEmpty()) {
-            m_failed << name + ": " + difference;
+        // Every pixel within a small step of the kept picture's (the anti-aliasing
+        // of large text may differ by a shade from one run of the rasteriser to another).
+        const QImage kept = QImage(file).convertToFormat(QImage::Format_RGB32);
+        qsizetype differing = shown.size() == kept.size() ? 0 : shown.sizeInBytes(); // another size: all of it
+        for (int y = 0; shown.size() == kept.size() && y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = kept.pixel(x, y);
+                differing += qAbs(qRed(a) - qRed(b)) > 40 || qAbs(qGreen(a) - qGreen(b)) > 40
+                    || qAbs(qBlue(a) - qBlue(b)) > 40;
+            }
+        }
+        if (differing) {
+            m_failed << QStringLiteral("%1: %2 pixels differ").arg(name).arg(differing);
             shown.save(QDir(qEnvironmentVariable("TEMPOZAP_TEST_ARTIFACTS", QDir::tempPath()))
                            .filePath("look-" + QFileInfo(file).fileName()));
         }
@@ -198,7 +191,6 @@ private slots:
             const auto number = [&](const char *label) { return control<QLabel>(name, label)->text().toInt(); };
             const char *target = operation == Operation::Multiplication ? "lblProduct" : "lblDividend";
             click(name, QStringLiteral("lblLeft(%1)").arg(number(target) / number("lblRight(61)") - 1));
-            look(&game, n + "-answer");
             click(name, "lblGo");
             click(name, QStringLiteral("lblLeft(%1)").arg(number(target) / number("lblRight(61)") % 12));
             click(name, "lblGo");
@@ -305,8 +297,9 @@ private slots:
         for (const QString &name : QDir(s.folder.path()).entryList({"*Scores.dat"}))
             QVERIFY2(ScoreRecord::isWellFormedList(s.read(name)), qPrintable(name)); // every list written is whole
         QVERIFY(s.messages.asked.contains("Your score didn't make the Top Ten!|Sorry"));
-        figure(QString::asprintf("random play: %d games (%d boards cleared, %d out of time), %d events checked, seed %u",
-            played, cleared, timedOut, events, seed));
+        figure(
+            QString::asprintf("random play: %d games (%d boards cleared, %d out of time), %d events checked, seed %u",
+                played, cleared, timedOut, events, seed));
     }
 };
 

@@ -2,14 +2,9 @@
 # SPDX-FileCopyrightText: 2026 Tempozap developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The real program, played as a player plays it: real clicks and keys, the
-screens read over the accessibility bus. Games: one of each kind to a cleared
-board, the multiplication one under a real window manager (openbox) and a real
-screen reader (Orca, through speech-dispatcher's dummy output) whose log shows
-what a blind player hears, its sounds heard on the sound server's sink, its
-score found on disk; the division one in bad surroundings. Roads: the ways
-out and to the side screens. ctest runs each class on its own
-(tst_program.py BUILD Games)."""
+"""The real program played with real clicks and keys and read over the accessibility bus, one class a ctest
+test (tst_program.py BUILD Games): Games under openbox and Orca (its log is what a blind player hears), the beep
+on the sound server's sink, a score on disk, bad surroundings; Roads to the side screens and out; Installed."""
 
 import datetime
 import os
@@ -35,10 +30,6 @@ scope["open"] = lambda f, mode="r", *a, **k: builtins.open(f, mode, *a, **(dict(
 scope["otherOrcas"] = lambda: []
 sys.argv = ["orca"] + sys.argv[1:]
 sys.exit(scope["main"]())"""
-
-
-def highest_first(lines):
-    return sorted(lines, key=str.lower, reverse=True)
 
 
 def heard(action, done):
@@ -108,7 +99,7 @@ class Games(TestCase):
         self.said("^Tempozap - Multiplication frame$")
         self.focus(game.window, [("list", "Passed")])
         self.assertEqual((game.clock(), game.equation(), game.text("score")), ("3:00", ("?", "?", "?"), "00000"))
-        self.assertEqual(game.list("Top Ten Scores"), highest_first(OLD))
+        self.assertEqual(game.list("Top Ten Scores"), sorted(OLD, key=str.lower, reverse=True))
         keys = {n.name: n.queryAction() for n in nodes(game.window, BUTTON, r"GO|PASS|\d+")}
         self.assertEqual((len(keys), keys["7"].getName(0)), (14, "Press"))
 
@@ -163,31 +154,21 @@ class Games(TestCase):
         self.assertIn(new, [["%05d ABC %s" % (final, d.strftime("%m/%d/%y"))] for d in days])
         ten = sorted([line for line in OLD if line != "00100 LOW 03/14/24"] + new, key=str.lower)
         self.assertEqual(written, "".join(ten), "ten records, lowest first, the lowest old one gone")
-        self.assertEqual(game.list("Top Ten Scores"), highest_first(ten))
+        self.assertEqual(game.list("Top Ten Scores"), ten[::-1])
         print("\n".join("Orca said: " + s for s in self.said("")))
         p.press(again, "PLAY AGAIN")  # the start screen comes back with its choices
         game = p.play()
-        self.assertEqual((game.clock(), game.list("Top Ten Scores")), ("3:00", highest_first(ten)))
+        self.assertEqual((game.clock(), game.list("Top Ten Scores")), ("3:00", ten[::-1]))
         p.keys("Tempozap - Multiplication", "Escape")
         p.keys("Quit the Game", "y")
         self.assertEqual(p.ended(), 0)
 
-    def test_division_with_no_sounds_no_pictures_and_no_room_on_disk(self):
-        """No sound server, the sounds and pictures gone, no room for the list: the game plays on to a cleared
-        board, and the player is told only that the score could not be saved."""
-        def small_disk(folder):
-            if subprocess.run(["mount", "-t", "tmpfs", "-o", "size=8m", "tempozap", folder]).returncode:
-                self.skipTest("could not mount a small memory disk")
-            self.addCleanup(subprocess.run, ["umount", "-l", folder])
-        old = b"".join(b"%05d OLD 01/02/25" % s for s in range(100, 1100, 100))
-        p = self.start(scores={"DNScores.dat": old}, env={"PULSE_SERVER": "unix:/nonexistent/native"},
-                       leave_out=[n for n in os.listdir(BUILD) if n.endswith((".WAV", ".png", ".gif"))],
-                       prepare=small_disk if os.geteuid() == 0 else None)
-        if os.geteuid() == 0:  # root writes past permissions: a full disk
-            subprocess.run(["dd", "if=/dev/zero", "of=" + p.path("filler"), "bs=4k"], capture_output=True)
-        else:
-            os.chmod(p.folder, 0o555)
-            self.addCleanup(os.chmod, p.folder, 0o755)
+    def test_division_with_no_sounds_no_pictures_and_a_list_that_cannot_be_read(self):
+        """No sound server, the sounds and pictures gone, a score file that is a folder: the game plays on to a
+        cleared board, and the player is told only that the score could not be saved."""
+        p = self.start(env={"PULSE_SERVER": "unix:/nonexistent/native"},
+                       prepare=lambda folder: os.mkdir(folder + "/DNScores.dat"),
+                       leave_out=[n for n in os.listdir(BUILD) if n.endswith((".WAV", ".png", ".gif"))])
         game = p.play("Division", "5 minutes - Novice", operation="Division")
         self.assertEqual(game.clock(), "5:00")
         game.press("Start")
@@ -199,25 +180,19 @@ class Games(TestCase):
         p.press(p.window("Tempozap", ALERT, has="(?s)Your score could not be saved.*"), "OK")
         again = p.window("Tempozap", DIALOG, has="PLAY AGAIN")
         self.assertEqual([n.name for n in nodes(again, pyatspi.ROLE_LABEL)], ["PLAY ANOTHER GAME?"])
-        self.assertEqual((nodes(p.app, ALERT), p.read("DNScores.dat")), ([], old), "told once; the list as it was")
+        self.assertEqual((nodes(p.app, ALERT), os.listdir(p.path("DNScores.dat"))), ([], []), "told once; no write")
         p.press(again, "QUIT GAME")
         self.assertEqual(p.ended(), 0)
 
 
 class Roads(TestCase):
-    def test_the_start_screen_asks_before_it_quits(self):
-        p = self.start()
+    def test_the_side_screens_bring_the_start_screen_back_and_it_asks_before_it_quits(self):
+        p = self.start(scores={"MNScores.dat": b"09999 OLD 01/01/26" * 10, "DNScores.dat": b"08888 OLD 01/01/26" * 10})
         start = p.window("Tempozap", has="Play")
         self.assertEqual(states(p, "Tempozap") & SKIP, set(), "the start screen is the program's task bar entry")
         self.assertTrue({"_NET_WM_STATE_BELOW"} | SKIP <= states(p, "Tempozap - backdrop"))
-        for answer in "No", "Yes":
-            p.press(start, "Cancel")
-            p.press(p.window("Quit the Game", ALERT, has="Are you sure\\?"), answer)
-            p.gone("Quit the Game", ALERT)
-        self.assertEqual(p.ended(), 0)
-
-    def test_rules_and_a_reset_bring_the_start_screen_back(self):
-        p = self.start(scores={"MNScores.dat": b"09999 OLD 01/01/26" * 10, "DNScores.dat": b"08888 OLD 01/01/26" * 10})
+        p.press(start, "Cancel")
+        p.press(p.window("Quit the Game", ALERT, has="Are you sure\\?"), "No")
         p.press(p.window("Tempozap", has="Play"), "Rules")
         rules = p.window("Tempozap - Rules")
         self.assertEqual([n.name for n in nodes(rules, pyatspi.ROLE_TEXT)], ["Instructions and Game Play"])
@@ -228,11 +203,34 @@ class Roads(TestCase):
         p.press(reset, "Novice", pyatspi.ROLE_CHECK_BOX)  # the first frame's: multiplication
         p.press(reset, "Reset")
         p.keys("Reset to Zero", "y")
-        start = p.window("Tempozap", has="Play")
+        p.press(p.window("Tempozap", has="Play"), "Cancel")
         self.assertEqual(p.read("MNScores.dat"), p.read("ScoresClear.dat"))
         self.assertEqual(p.read("DNScores.dat"), b"08888 OLD 01/01/26" * 10)
-        p.press(start, "Cancel")
-        p.keys("Quit the Game", "y")
+        p.press(p.window("Quit the Game", ALERT, has="Are you sure\\?"), "Yes")
+        self.assertEqual(p.ended(), 0)
+
+
+class Installed(TestCase):
+    """Run by the package test on the installed program (tst_program.py /usr/bin Installed): a score lands
+    in the player's own file, nothing is written beside the program."""
+
+    def test_a_score_lands_in_the_players_own_file(self):
+        data, path = "/usr/share/tempozap", os.environ["XDG_DATA_HOME"] + "/Tempozap/MIScores.dat"
+        listing = lambda: sorted(os.path.join(d, n) for d, _, names in os.walk(data) for n in names)  # noqa: E731
+        before, p = listing(), self.start(installed=os.path.join(BUILD, "tempozap"))
+        game = p.play()
+        game.press("Start")
+        final = game.clear_board()
+        p.window("CONGRATULATIONS !", DIALOG)
+        p.keys("CONGRATULATIONS !", "p", "k", "g", "Return")
+        again = p.window("Tempozap", DIALOG, has="PLAY AGAIN")
+        written = poll(lambda: open(path, "rb").read() if os.path.exists(path) else b"", lambda b: len(b) == 180,
+                       what="ten records in " + path).decode()
+        days = [datetime.date.today() - datetime.timedelta(d) for d in (0, 1)]
+        self.assertIn(written[162:], ["%05d PKG %s" % (final, d.strftime("%m/%d/%y")) for d in days])
+        self.assertEqual((written[:162], listing()), ("00000             " * 9, before), "only the player's file")
+        print("installed game: found %r in %s" % (written[162:], path))
+        p.press(again, "QUIT GAME")
         self.assertEqual(p.ended(), 0)
 
 

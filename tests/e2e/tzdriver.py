@@ -1,12 +1,11 @@
 # SPDX-FileCopyrightText: 2026 Tempozap developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Drives the real program in the test command's X server as a player does: real
-mouse and key events through xdotool, the screens read over AT-SPI as a screen
-reader reads them. Controls are found by role and name, the game screens'
-labels by their places in the program's layout header."""
+"""Drives the real program in the test command's X server as a player does, with xdotool, and reads it over
+AT-SPI as a screen reader does: controls by role and name, game labels by their places in the layout header."""
 
 import os
+import pathlib
 import re
 import shutil
 import subprocess
@@ -71,8 +70,7 @@ def click(box):
 
 
 class Program:
-    """The program copied with its files into a folder of its own (the installed
-    one run as it is), so that its score files are the test's."""
+    """The program and its files copied to a folder of the test's (the installed one run as it is)."""
 
     def __init__(self, scores=(), env=(), leave_out=(), prepare=None, installed=None):
         self.folder = tempfile.mkdtemp(prefix="tempozap-e2e-")
@@ -82,7 +80,7 @@ class Program:
             if (name == "tempozap" or re.search(r"\.(WAV|gif|png|dat)$", name)) and name not in leave_out:
                 shutil.copy2(os.path.join(BUILD, name), self.folder)
         for name, data in dict(scores).items():
-            self.write(name, data)
+            pathlib.Path(self.path(name)).write_bytes(data)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **dict(env))
         self.proc = subprocess.Popen([installed or self.path("tempozap")], cwd=self.folder, env=env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -92,13 +90,8 @@ class Program:
     def path(self, name):
         return os.path.join(self.folder, name)
 
-    def write(self, name, data):
-        with open(self.path(name), "wb") as f:
-            f.write(data)
-
     def read(self, name):
-        with open(self.path(name), "rb") as f:
-            return f.read()
+        return pathlib.Path(self.path(name)).read_bytes()
 
     def stop(self):
         self.proc.kill()
@@ -144,10 +137,8 @@ class Game:
         labels = {extents(n): n for n in nodes(self.window, pyatspi.ROLE_LABEL)}
         names = dict(target="lblProduct" if operation == "Multiplication" else "lblDividend", factor="lblRight(61)",
                      answer="lblLeft(60)", score="lblScore", minutes="lblMin", seconds="lblSec")
-        self.labels = {}
-        for key, name in names.items():
-            left, top, width, height = place(name, operation)
-            self.labels[key] = labels[(x + left, y + top, width, height)]
+        self.labels = {key: labels[(x + p[0], y + p[1]) + p[2:]] for key, p in
+                       ((key, place(name, operation)) for key, name in names.items())}
         self.buttons = {b.name: extents(b) for b in nodes(self.window, BUTTON)}
         self.buttons["Quit"] = self.buttons["Start"]  # the buttons do not move
 

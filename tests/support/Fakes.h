@@ -79,11 +79,6 @@ template <typename W = QWidget> W *control(const QString &window, const QString 
     return found;
 }
 
-inline QString text(const QString &window, const QString &label)
-{
-    return control<QLabel>(window, label)->text();
-}
-
 // A real left click in the middle of a control.
 inline void click(const QString &window, const QString &name)
 {
