@@ -109,6 +109,8 @@ void check(const Shown &before, const Shown &after, const QString &event, const 
     } else if (event == "tmrOver") {
         heard << "ring.WAV";
     }
+    if (event.startsWith("key")) // once started, while the clock shows time left
+        expect(after.slot == (before.start == "Quit" && before.seconds() ? event.mid(4) : before.slot), "a key");
     expect(event == "tick" || after.clock == before.clock, "only a tick moves the clock");
     expect(!before.running || (event != "GO" && event != "PASS") || after.slot == "?", "GO and PASS empty the slot");
     expect(after.score == std::clamp(before.score + points, -32768, 32767), "the score moves by the rule");
@@ -273,7 +275,7 @@ private slots:
                 const int key = rest < 40 && before.running ? before.target.toInt() / before.factor.toInt()
                     : rest < 52                             ? 1 + dice.bounded(12)
                                                             : 0;
-                event = key                   ? "key"
+                event = key                   ? QStringLiteral("key %1").arg(key)
                     : rest < 92               ? "GO"
                     : rest < 97               ? "PASS"
                     : rest < 99               ? "Escape"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The drill's tables: the candidates and the draw, the clock and its bonus,
-// refills, the score's range, the keypad and the end-of-game steps.
+// refills, the score's range and the end-of-game steps.
 #include "Drill.h"
 #include "RandomSource.h"
 
@@ -99,6 +99,8 @@ private slots:
         QCOMPARE(d.tick().sound, Sound::None);
         QCOMPARE(d.checkTopTen(-1).qualifies, true);
         QCOMPARE(d.checkTopTen(0).qualifies, false); // only a score above the lowest qualifies
+        const QList<bool> due{d.initialsDue(), d.initialsDue(), d.initialsDue(), d.initialsDue()};
+        QCOMPARE(due, (QList<bool>{false, false, false, true})); // the initials on the fourth second
     }
 
     // Whole games to the cleared board; the bonus comes with the last answer.
@@ -152,42 +154,6 @@ private slots:
         QCOMPARE(d.pass().sound, Sound::None);
         QCOMPARE(d.tick().sound, Sound::None);
         QCOMPARE(shown(d) + QString::number(d.score()), ended + QString::number(score));
-    }
-
-    void keypad_data()
-    {
-        QTest::addColumn<int>("minutes");
-        QTest::addColumn<int>("ticks"); // -1: not started
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QString>("slot");
-        QTest::newRow("before Start") << 5 << -1 << QList<int>{7} << "?";
-        QTest::newRow("7 then 12") << 5 << 3 << QList<int>{7, 12} << "12";
-        QTest::newRow("not keys") << 5 << 0 << QList<int>{4, 0, 13} << "4";
-        QTest::newRow("0:00 before the first tick") << 0 << 0 << QList<int>{7} << "?";
-        QTest::newRow("0:01 shown") << 1 << 60 << QList<int>{1} << "1";
-        QTest::newRow("after the time-out") << 1 << 61 << QList<int>{7} << "?";
-    }
-    void keypad()
-    {
-        QFETCH(int, minutes);
-        QFETCH(int, ticks);
-        QFETCH(QList<int>, keys);
-        QFETCH(QString, slot);
-        SeededRandomSource random(6);
-        Drill d(random, minutes);
-        QCOMPARE(d.submit().sound, Sound::None);
-        QCOMPARE(d.pass().sound, Sound::None);
-        if (ticks >= 0)
-            d.start();
-        for (int i = 0; i < ticks; ++i)
-            d.tick();
-        for (int key : keys)
-            d.press(key);
-        QCOMPARE(shown(d).section(' ', 1).section('x', 0, 0), slot);
-        // The initials are due on the fourth second after the check.
-        d.checkTopTen(0);
-        QCOMPARE((QList<bool>{d.initialsDue(), d.initialsDue(), d.initialsDue(), d.initialsDue(), d.initialsDue()}),
-            (QList<bool>{false, false, false, true, false}));
     }
 };
 
