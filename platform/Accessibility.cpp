@@ -122,6 +122,7 @@ void Announcer::flush()
 {
     const QString text = m_pending.join(QStringLiteral(". "));
     m_pending.clear();
+    emit said(text);
     if (!QAccessible::isActive())
         return;
     auto *item = static_cast<AnnouncerItem *>(m_items.at(m_next));

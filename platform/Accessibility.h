@@ -22,9 +22,13 @@ void installAccessibility();
 // or leaving the active window, cuts off what is being read: a text is best
 // said in the window that stays active.
 class Announcer final : public QWidget {
+    Q_OBJECT
 public:
     explicit Announcer(QWidget *window);
     void say(const QString &text);
+
+signals:
+    void said(const QString &text); // each utterance, whether a screen reader listens or not
 
 private:
     void flush();

@@ -8,6 +8,7 @@
 // screen, random clicks on the keys, GO, PASS and Start, the screens' timers
 // going off, Escape, the quit question, initials typed or not; after every
 // event the rules of the game are checked on what the screens show.
+#include "Accessibility.h"
 #include "AnimatedPicture.h"
 #include "Backdrop.h"
 #include "Fakes.h"
@@ -179,12 +180,15 @@ private slots:
         clock->movie()->jumpToFrame(0);
         look(&start, "start");
 
+        QStringList spoken; // what a screen reader is told: one utterance a turn of the event loop
         using Operation = GameChoice::Operation;
         for (Operation operation : {Operation::Multiplication, Operation::Division}) {
             const QString n = operation == Operation::Multiplication ? "mult" : "div";
             GameScreen game(
                 GameChoice(operation, GameChoice::Level::Intermediate), store, s.sound, s.random, s.messages, pictures);
             game.show();
+            connect(
+                game.findChild<Announcer *>(), &Announcer::said, [&spoken](const QString &text) { spoken << text; });
             const QString name = game.objectName();
             look(&game, n + "-ready");
             click(name, "cmdStart");
@@ -202,6 +206,9 @@ private slots:
             while (fire(&game, "tmrGame")) { }
             fire(&game, "tmrSign");
             look(&game, n + "-ended");
+            QCOMPARE(spoken.last(),
+                "3 minutes left. 2 minutes left. 1 minute left. 10. 9. 8. 7. 6. 5. 4. 3. 2. 1. Game over. Score "
+                    + QString::number(number("lblScore")));
             InitialsDialog initials(s.messages, &game);
             initials.show();
             initials.findChild<QLineEdit *>("Text1")->setText("AB");
