@@ -123,7 +123,7 @@ void Shell::offer(PlayAgainDialog::Mode mode)
 
 void Shell::openInitials()
 {
-    if (m_quitting || !m_game)
+    if (!m_game) // closed by a quit while the initials were due
         return;
     auto *dialog = track(m_initials, new InitialsDialog(m_messages, m_game));
     connect(dialog, &InitialsDialog::initialsEntered, m_game, &GameScreen::enterTopTen);
@@ -170,17 +170,8 @@ void Shell::quit()
     if (m_quitting)
         return;
     m_quitting = true;
-    unload(m_initials);
-    unload(m_playAgain);
-    unload(m_rules);
-    unload(m_reset);
-    unload(m_game);
-    unload(m_backdrop);
-    unload(m_startScreen);
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            w->close();
-    }
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->close(); // the hidden start screen too
     if (endProgram)
         endProgram();
 }

@@ -133,11 +133,8 @@ class RoleHints final : public QObject {
 public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto *window = qobject_cast<QWidget *>(watched);
-            if (window && window->isWindow())
-                stateHints(window);
-        }
+        if (event->type() == QEvent::Show)
+            stateHints(static_cast<QWidget *>(watched)); // set on windows only, by setWindowRole()
         return false;
     }
 };
