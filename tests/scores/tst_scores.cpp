@@ -7,9 +7,12 @@
 // a list; the initials that may go into a line.
 #include "Fakes.h"
 #include "InitialsDialog.h"
+#include "ResetScreen.h"
 #include "ScoreRecord.h"
 #include "ScoreStore.h"
 
+#include <QCheckBox>
+#include <QPushButton>
 #include <random>
 #include <sys/mount.h>
 #include <sys/prctl.h>
@@ -146,6 +149,21 @@ private slots:
             QCOMPARE(s.read("lists/DIScores.dat") + s.read("lists/MNScores.dat"), written + written);
             QCOMPARE(QDir(s.file("lists")).entryList(QDir::Files).size(), 2);
         }
+    }
+
+    void aResetThatFailsNamesTheListsLeft()
+    {
+        Surroundings s;
+        s.write("file", "x");
+        s.messages.answer = MsgAnswer::Yes;
+        const ScoreStore store(s.file("file/lists"), QString()); // no folder can be made in a file
+        ResetScreen reset(store, s.messages);
+        for (const char *box : {"chkMN", "chkDI"})
+            reset.findChild<QCheckBox *>(box)->setChecked(true);
+        QTest::mouseClick(reset.findChild<QPushButton *>("cmdReset"), Qt::LeftButton);
+        QCOMPARE(s.messages.asked,
+            (QStringList{"Reset Selected Lists?|Reset to Zero",
+                "These lists could not be reset:\r\nDivision Intermediate\r\nMultiplication Novice|Reset to Zero"}));
     }
 
     // A child process saves two lists, A and B, in turn as fast as it can and

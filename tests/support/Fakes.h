@@ -19,14 +19,15 @@ struct RecordingSound final : SoundCue {
     QStringList played;
 };
 
-// Answers OK to a message and No to a question, and remembers each prompt with its title.
+// Answers OK to a message and No (or the answer set) to a question, and remembers each prompt with its title.
 struct ScriptedMessages final : MessageBoxes {
     MsgAnswer ask(QWidget *, const QString &prompt, const QString &title, MsgButtons buttons, MsgIcon) override
     {
         asked << prompt + '|' + title;
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
     }
     QStringList asked;
+    MsgAnswer answer = MsgAnswer::No;
 };
 
 inline QByteArray contents(const QString &path)
