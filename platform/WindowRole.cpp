@@ -148,19 +148,11 @@ RoleHints *roleHints()
 
 void setWindowRole(QWidget *window, WindowRole role)
 {
-    if (!window)
-        return;
     window->setProperty(RoleProperty, int(role));
-    if (role == WindowRole::Backdrop && !window->windowFlags().testFlag(Qt::WindowStaysOnBottomHint)) {
-        const bool shown = window->isVisible();
-        window->setWindowFlag(Qt::WindowStaysOnBottomHint, true); // hides a shown window
-        if (shown)
-            window->show();
-    }
+    if (role == WindowRole::Backdrop)
+        window->setWindowFlag(Qt::WindowStaysOnBottomHint);
     window->removeEventFilter(roleHints());
     window->installEventFilter(roleHints());
-    if (window->isVisible())
-        stateHints(window);
 }
 
 WindowRole windowRole(const QWidget *window)
