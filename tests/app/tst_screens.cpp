@@ -66,7 +66,6 @@ struct Shown {
         return s;
     }
     int seconds() const { return clock.section(':', 0, 0).toInt() * 60 + clock.section(':', 1).toInt(); }
-    bool right() const { return slot != "?" && factor != "?" && slot.toInt() * factor.toInt() == target.toInt(); }
     bool onBoard(const QString &n) const { return std::count(board.begin(), board.end(), n.toInt()); }
 };
 
@@ -89,7 +88,7 @@ void check(const Shown &before, const Shown &after, const QString &event, const 
     expect(after.start == (event == "Start" ? "Quit" : before.start), "Start turns to Quit for good");
     int points = 0;
     QStringList heard;
-    if (event == "GO" && before.running && before.right()) {
+    if (event == "GO" && before.running && before.slot.toInt() * before.factor.toInt() == before.target.toInt()) {
         heard << "goodbeep.WAV";
         points = 200 + (after.running ? 0 : 50 * after.seconds());
         expect(!after.onBoard(before.target), "a right answer clears its number");
@@ -190,6 +189,10 @@ private slots:
             connect(
                 game.findChild<Announcer *>(), &Announcer::said, [&spoken](const QString &text) { spoken << text; });
             const QString name = game.objectName();
+            QStringList tabs; // where the screen opens, then where Tab goes
+            for (QWidget *w = game.focusWidget(); tabs.size() < 3; w = w->nextInFocusChain())
+                tabs << ((w->focusPolicy() & Qt::TabFocus) ? QStringList{w->objectName()} : QStringList());
+            QCOMPARE(tabs.join(' '), n == "mult" ? "lstPassed lstVisible cmdStart" : "cmdStart lstPassed lstVisible");
             look(&game, n + "-ready");
             click(name, "cmdStart");
             for (int i = 0; i < 3; ++i)

@@ -8,6 +8,7 @@ on the sound server's sink, a score on disk, bad surroundings; Roads to the side
 
 import datetime
 import os
+import pathlib
 import re
 import signal
 import subprocess
@@ -44,6 +45,10 @@ def heard(action, done):
     return recorder.communicate()[0]
 
 
+def sound_client():  # the program's connections to the sound server, by number
+    return [c.split()[0] for c in run("pactl", "list", "short", "clients").splitlines() if c.endswith("tempozap")]
+
+
 def states(program, title):
     wid = run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.proc.pid), "--name", "^%s$" % title)
     out = run("xprop", "-id", wid.split()[0], "_NET_WM_STATE")
@@ -53,9 +58,8 @@ def states(program, title):
 class Games(TestCase):
     def setUp(self):
         self.home = tempfile.mkdtemp(prefix="tempozap-orca-")
-        with open(self.home + "/speechd.conf", "w") as conf:
-            conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\nAddModule "dummy" "sd_dummy" ""\n'
-                       'DefaultModule dummy\n')
+        pathlib.Path(self.home, "speechd.conf").write_text('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                                                           'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n')
         env = dict(os.environ, HOME=self.home, GSETTINGS_BACKEND="memory", NO_AT_BRIDGE="1", LANGUAGE="en",
                    SPEECHD_ADDRESS="unix_socket:%s/speechd" % self.home, SPEECHD_CMD="/bin/false",
                    PULSE_SERVER="unix:/nonexistent")  # the sound server's sink is the program's alone
@@ -70,8 +74,7 @@ class Games(TestCase):
             self.addCleanup(os.killpg, process.pid, signal.SIGKILL)  # Orca does not heed SIGTERM while idle
         self.said("^Screen reader on$")
 
-    def said(self, pattern, since=0):
-        """What Orca has said from its since-th utterance on, once something matches the pattern."""
+    def said(self, pattern, since=0):  # what Orca has said from its since-th utterance on, once the pattern is in it
         def spoken():
             log = self.home + "/orca.log"
             with open(log if os.path.exists(log) else os.devnull, errors="replace") as text:
@@ -79,8 +82,7 @@ class Games(TestCase):
                                                           text.read(), re.M)][since:]
         return poll(spoken, lambda words: any(re.search(pattern, s) for s in words), what="Orca to say " + pattern)
 
-    def focus(self, window, expected=None):
-        """The window's focused control (role, name), once it is the expected one."""
+    def focus(self, window, expected=None):  # the window's focused control (role, name), once it is the expected one
         return poll(lambda: [(n.getRoleName(), n.name) for n in nodes(window)
                              if n.getState().contains(pyatspi.STATE_FOCUSED)],
                     lambda f: f and f == (expected or f), what="the focus on %s" % (expected,))
@@ -113,6 +115,7 @@ class Games(TestCase):
         keys[str(target // factor)].doAction(0)  # pressed as a click does
         poll(lambda: game.text("answer") == str(target // factor), what="the key pressed into the slot")
         self.assertIn(beep, heard(lambda: keys["GO"].doAction(0), lambda: game.text("score") == "00200"), "the beep")
+        client = sound_client()
         target, factor = game.next_equation(besides=str(target))
         self.said("^Score 200. question mark times %d equals %d$" % (factor, target), mark)
         game.press("PASS")
@@ -138,6 +141,7 @@ class Games(TestCase):
         self.assertEqual(final, 11775 + 50 * (60 * minutes + seconds), "50 a second left")
         self.said("^Game over. Score %d$" % final)
         dialog = p.window("CONGRATULATIONS !", DIALOG)
+        self.assertEqual((len(client), sound_client()), (1, client), "one connection for every sound, the ring too")
         self.said("^CONGRATULATIONS ! dialog You qualify for the Top Ten Scores list$")
         self.said('^Enter your initials below and click "OK" to add your score to the list ! text$')
         p.keys("CONGRATULATIONS !", "Return")  # nothing typed yet; keys, as a player who hears the screen
@@ -229,7 +233,6 @@ class Installed(TestCase):
         days = [datetime.date.today() - datetime.timedelta(d) for d in (0, 1)]
         self.assertIn(written[162:], ["%05d PKG %s" % (final, d.strftime("%m/%d/%y")) for d in days])
         self.assertEqual((written[:162], listing()), ("00000             " * 9, before), "only the player's file")
-        print("installed game: found %r in %s" % (written[162:], path))
         p.press(again, "QUIT GAME")
         self.assertEqual(p.ended(), 0)
 
