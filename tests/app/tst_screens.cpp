@@ -56,9 +56,8 @@ struct Shown {
         s.score = score.toInt();
         s.running = shownWindow(game)->findChild<QTimer *>("tmrGame")->isActive();
         s.lampGreen = control<ShapeWidget>(game, "shpPower")->fill() == Paint::Green;
-        const auto *passed = control<QListWidget>(game, "lstPassed");
-        for (int i = 0; i < passed->count(); ++i)
-            s.passed << passed->item(i)->text();
+        for (const QListWidgetItem *item : control<QListWidget>(game, "lstPassed")->findItems("", Qt::MatchStartsWith))
+            s.passed << item->text();
         for (const QLabel *n : shownWindow(game)->findChildren<QLabel *>(QRegularExpression("^lblAnswer"))) {
             if (n->isVisible())
                 s.board.push_back(n->text().toInt());
@@ -240,6 +239,8 @@ private slots:
         const quint32 seed = quint32(qEnvironmentVariableIntValue("TEMPOZAP_RANDOM_SEED") ?: 2026);
         QRandomGenerator dice(seed);
         Surroundings s;
+        for (const char *full : {"MNScores.dat", "MIScores.dat", "MEScores.dat"}) // lists no game's score makes
+            s.write(full, QByteArray("32000 TOP 01/01/26").repeated(10));
         Shell shell({ProgramFolder::Mode::Portable, s.folder.path(), s.folder.path()}, s.sound, s.random, s.messages);
         shell.start();
         const QStringList options{"optMult(0)", "optDiv(1)", "optNovice(0)", "optIntermediate(1)", "optExpert(2)"};

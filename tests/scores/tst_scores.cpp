@@ -189,8 +189,7 @@ private slots:
         // From before the child's first save ends to a few saves later.
         std::uniform_int_distribution<int> delay(0, int(1000 + clock.nsecsElapsed() / 2500));
         std::mt19937 random(20260704);
-        const int trials = 250;
-        int lost = 0, sawOld = 0, sawNew = 0;
+        int trials = 250, lost = 0, sawOld = 0, sawNew = 0;
         QByteArray onDisk = a;
         for (int trial = 0; trial < trials; ++trial) {
             const pid_t child = fork();
