@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QVariant>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -55,13 +54,13 @@ xcb_connection_t *x11Connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-// Adds states to a window's _NET_WM_STATE: on the property itself while the
-// window is not mapped (the window manager reads it when the window is
-// mapped), and by asking the window manager when it already is.
+// Adds states to the _NET_WM_STATE of a window about to be mapped, to those
+// it holds: the window manager reads the property when it maps the window,
+// and Qt adds its own states (below, modal) to it on showing.
 void addNetWmStates(QWidget *window, const std::vector<Atom> &names)
 {
     xcb_connection_t *connection = x11Connection();
-    if (!connection || names.empty())
+    if (!connection)
         return;
     const xcb_window_t id = xcb_window_t(window->winId());
     const xcb_atom_t netWmState = atoms(connection)[NetWmState];
@@ -94,22 +93,6 @@ void addNetWmStates(QWidget *window, const std::vector<Atom> &names)
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, netWmState, XCB_ATOM_ATOM, 32,
             std::uint32_t(states.size()), states.data());
 
-    if (window->windowHandle() && window->windowHandle()->isExposed()) {
-        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-        for (xcb_atom_t atom : wanted) {
-            xcb_client_message_event_t message{};
-            message.response_type = XCB_CLIENT_MESSAGE;
-            message.format = 32;
-            message.window = id;
-            message.type = netWmState;
-            message.data.data32[0] = 1; // add
-            message.data.data32[1] = atom;
-            message.data.data32[3] = 1; // from an application
-            xcb_send_event(connection, 0, screen->root,
-                XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                reinterpret_cast<const char *>(&message));
-        }
-    }
     xcb_flush(connection);
 }
 #endif
