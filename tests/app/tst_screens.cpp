@@ -44,12 +44,11 @@ struct Shown {
     static Shown read(const QString &game)
     {
         const auto text = [&game](const char *label) { return control<QLabel>(game, label)->text(); };
-        Shown s;
-        s.slot = text("lblLeft(60)");
-        s.factor = text("lblRight(61)");
-        s.target = text(game == "frmMZemrit" ? "lblProduct" : "lblDividend");
-        s.clock = text("lblMin") + ':' + text("lblSec");
-        s.start = control<QPushButton>(game, "cmdStart")->text();
+        Shown s{.slot = text("lblLeft(60)"),
+            .factor = text("lblRight(61)"),
+            .target = text(game == "frmMZemrit" ? "lblProduct" : "lblDividend"),
+            .clock = text("lblMin") + ':' + text("lblSec"),
+            .start = control<QPushButton>(game, "cmdStart")->text()};
         const QString score = text("lblScore");
         if (score.size() != (score.startsWith('-') ? 6 : 5))
             qFatal("score shown as %s", qPrintable(score));

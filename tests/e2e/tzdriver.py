@@ -103,9 +103,6 @@ class Program:
         return poll(lambda: [w for w in nodes(self.app, role, re.escape(name)) if nodes(w, None, has)],
                     what="window %r" % name)[0]
 
-    def gone(self, name, role=FRAME):
-        poll(lambda: not nodes(self.app, role, re.escape(name)), what="window %r to close" % name)
-
     def press(self, window, name, role=BUTTON):
         click(extents(poll(lambda: nodes(window, role, re.escape(name)), what=name)[0]))
 
