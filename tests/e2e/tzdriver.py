@@ -137,7 +137,6 @@ class Game:
         self.labels = {key: labels[(x + p[0], y + p[1]) + p[2:]] for key, p in
                        ((key, place(name, operation)) for key, name in names.items())}
         self.buttons = {b.name: extents(b) for b in nodes(self.window, BUTTON)}
-        self.buttons["Quit"] = self.buttons["Start"]  # the buttons do not move
 
     def text(self, key):
         return self.labels[key].name

@@ -149,9 +149,7 @@ private slots:
         // Time was left: the keypad still fills the slot; GO, PASS and the clock do nothing.
         const QString ended = shown(d).replace("?x", "7x");
         d.press(7);
-        QCOMPARE(d.submit().sound, Sound::None);
-        QCOMPARE(d.pass().sound, Sound::None);
-        QCOMPARE(d.tick().sound, Sound::None);
+        QVERIFY(d.submit().sound == Sound::None && d.pass().sound == Sound::None && d.tick().sound == Sound::None);
         QCOMPARE(shown(d) + QString::number(d.score()), ended + QString::number(score));
     }
 };
