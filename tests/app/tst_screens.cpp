@@ -176,6 +176,7 @@ private slots:
         QCOMPARE(clock->movie()->state(), QMovie::Paused);
         clock->movie()->jumpToFrame(0);
         look(&start, "start");
+        QVERIFY((start.geometry().center() - area.center()).manhattanLength() < 2); // opens in the middle of the screen
 
         QStringList spoken; // what a screen reader is told: one utterance a turn of the event loop
         using Operation = GameChoice::Operation;
@@ -184,8 +185,7 @@ private slots:
             GameScreen game(
                 GameChoice(operation, GameChoice::Level::Intermediate), store, s.sound, s.random, s.messages, pictures);
             game.show();
-            connect(
-                game.findChild<Announcer *>(), &Announcer::said, [&spoken](const QString &text) { spoken << text; });
+            connect(game.findChild<Announcer *>(), &Announcer::said, [&spoken](const QString &t) { spoken << t; });
             const QString name = game.objectName();
             QStringList tabs; // where the screen opens, then where Tab goes
             for (QWidget *w = game.focusWidget(); tabs.size() < 3; w = w->nextInFocusChain())
@@ -203,6 +203,8 @@ private slots:
             click(name, "lblGo");
             click(name, "lblPass");
             click(name, "lblPass");
+            QTest::mousePress(control(name, "lblLeft(0)"), Qt::LeftButton); // let go off the key: no key
+            QTest::mouseRelease(control(name, "lblLeft(0)"), Qt::LeftButton, {}, QPoint(-1, -1));
             look(&game, n + "-played");
             while (fire(&game, "tmrGame")) { }
             fire(&game, "tmrSign");
@@ -254,8 +256,10 @@ private slots:
                 continue;
             }
             if (shownWindow("frmInitials")) {
+                const bool cancel = !dice.bounded(3);
                 QTest::keyClicks(control("frmInitials", "Text1"), QStringLiteral("ab?").left(dice.bounded(4)));
-                click("frmInitials", dice.bounded(3) ? "OKButton" : "CancelButton");
+                click("frmInitials", cancel ? "CancelButton" : "OKButton");
+                QVERIFY2(!cancel || !shownWindow("frmInitials"), "Cancel closes the initials dialog");
                 continue;
             }
             if (shownWindow("frmOptions")) {
