@@ -15,6 +15,7 @@
 #include "GameScreen.h"
 #include "InitialsDialog.h"
 #include "PlayAgainDialog.h"
+#include "ProgramStyle.h"
 #include "ResetScreen.h"
 #include "RulesScreen.h"
 #include "ScoreRecord.h"
@@ -23,6 +24,7 @@
 #include "Widgets.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMovie>
@@ -30,6 +32,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStyleFactory>
 
 namespace {
 
@@ -38,8 +41,8 @@ struct Shown {
     QString slot, factor, target, clock, start;
     int score = 0;
     bool running = false, lampGreen = false;
-    QStringList passed;
-    std::vector<int> board;
+    QStringList passed{};
+    std::vector<int> board{};
 
     static Shown read(const QString &game)
     {
@@ -154,6 +157,19 @@ class ScreensTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { QApplication::setStyle(new ProgramStyle); } // as the program does
+
+    void groupBoxFramesAsTheToolkitDrawsThem() // too faint for the looks' tolerance, so compared exactly
+    {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
+        for (const char *title : {"Choose Game", ""}) {
+            QGroupBox box(title);
+            const QImage ours = box.grab().toImage();
+            box.setStyle(fusion.get());
+            QCOMPARE(box.grab().toImage(), ours);
+        }
+    }
+
     void everyScreenLooksAsKept()
     {
         Surroundings s;
