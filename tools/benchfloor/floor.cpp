@@ -17,6 +17,10 @@
 // Built with FLOOR_WITH_SOUND, the GO label plays "goodbeep.WAV" through the
 // program's own sound cue and then adds 200 to the score label, the least a
 // right answer can cost.
+//
+// Built with FLOOR_WITH_LISTS, the game window also has the game screen's two
+// list boxes, made by the program's own factory, the Top Ten's holding ten
+// lines: the part of the game screen that costs most beyond its labels.
 
 #include "Drill.h"
 #include "FormBuilder.h"
@@ -24,6 +28,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -117,6 +122,11 @@ QWidget *makeGameWindow(const std::function<void(QLabel *score)> &go)
     for (int i = 0; i < Drill::BoardSize; ++i)
         label(w, boardLabel(i), QByteArray::number(Drill::Board[i]).constData(), BoardLook);
     label(w, PassedHeading);
+#ifdef FLOOR_WITH_LISTS
+    FormBuilder form(w, QString());
+    form.list("lstVisible", TopTen, Paint::Red, 9.75)->addItems(QStringList(10, QStringLiteral("32000 TOP 01/01/26")));
+    form.list("lstPassed", Passed, Paint::Blue, 12);
+#endif
     return w;
 }
 
