@@ -124,8 +124,8 @@ QWidget *makeGameWindow(const std::function<void(QLabel *score)> &go)
     label(w, PassedHeading);
 #ifdef FLOOR_WITH_LISTS
     FormBuilder form(w, QString());
-    form.list("lstVisible", TopTen, Paint::Red, 9.75)->addItems(QStringList(10, QStringLiteral("32000 TOP 01/01/26")));
-    form.list("lstPassed", Passed, Paint::Blue, 12);
+    form.list("floorTopTen", TopTen, Paint::Red, 9.75)->addItems(QStringList(10, QStringLiteral("32000 TOP 01/01/26")));
+    form.list("floorPassed", Passed, Paint::Blue, 12);
 #endif
     return w;
 }
