@@ -5,7 +5,6 @@
 #include "MessageBoxes.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
-#include "ProgramStyle.h"
 #include "PulseSoundCue.h"
 #include "RandomSource.h"
 #include "Shell.h"
@@ -18,7 +17,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(new ProgramStyle);
     QApplication::setApplicationName(QStringLiteral("Tempozap"));
     QApplication::setDesktopFileName(QStringLiteral(TEMPOZAP_APP_ID));
     installAccessibility();

@@ -15,7 +15,6 @@
 #include "GameScreen.h"
 #include "InitialsDialog.h"
 #include "PlayAgainDialog.h"
-#include "ProgramStyle.h"
 #include "ResetScreen.h"
 #include "RulesScreen.h"
 #include "ScoreRecord.h"
@@ -24,7 +23,6 @@
 #include "Widgets.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMovie>
@@ -32,7 +30,6 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStyleFactory>
 
 namespace {
 
@@ -157,19 +154,6 @@ class ScreensTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(new ProgramStyle); } // as the program does
-
-    void groupBoxFramesAsTheToolkitDrawsThem() // too faint for the looks' tolerance, so compared exactly
-    {
-        std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
-        for (const char *title : {"Choose Game", ""}) {
-            QGroupBox box(title);
-            const QImage ours = box.grab().toImage();
-            box.setStyle(fusion.get());
-            QCOMPARE(box.grab().toImage(), ours);
-        }
-    }
-
     void everyScreenLooksAsKept()
     {
         Surroundings s;
