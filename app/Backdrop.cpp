@@ -33,6 +33,6 @@ Backdrop::Backdrop(SoundCue &sound, QWidget *parent)
 // Timer1_Timer: the ring, once.
 void Backdrop::onRing()
 {
-    m_sound.play(QStringLiteral("ring.WAV"));
+    m_sound.play(Sound::Ring);
     m_ring.stop();
 }

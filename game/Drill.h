@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "SoundCue.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -40,14 +42,13 @@ public:
     static std::vector<int> candidatesOf(int n);
 
     enum class Phase { Ready, Running, Ended };
-    enum class Sound { None, Right, Wrong, Tick, Ring };
     struct Time {
         int minutes = 0;
         int seconds = 0;
         friend bool operator==(const Time &, const Time &) = default;
     };
     struct Outcome {
-        Sound sound = Sound::None; // to be played before the new state is shown
+        std::optional<Sound> sound; // to be played before the new state is shown
         bool ended = false; // the game has just ended
     };
 

@@ -55,17 +55,6 @@ QString scoreText(int score)
     return score < 0 ? QLatin1Char('-') + digits : digits;
 }
 
-const char *soundFile(Drill::Sound sound)
-{
-    switch (sound) {
-    case Drill::Sound::None: return nullptr;
-    case Drill::Sound::Right: return "goodbeep.WAV";
-    case Drill::Sound::Wrong: return "badbeep.WAV";
-    case Drill::Sound::Tick: return "tick.WAV";
-    case Drill::Sound::Ring: return "ring.WAV";
-    }
-    return nullptr;
-}
 } // namespace
 
 GameScreen::GameScreen(const GameChoice &choice, ScoreStore &store, SoundCue &sound, RandomSource &random,
@@ -295,10 +284,10 @@ void GameScreen::enterTopTen(const QString &initials)
             QStringLiteral("Tempozap"), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void GameScreen::play(Drill::Sound sound)
+void GameScreen::play(std::optional<Sound> sound)
 {
-    if (const char *file = soundFile(sound))
-        m_sound.play(QString::fromLatin1(file));
+    if (sound)
+        m_sound.play(*sound);
 }
 
 void GameScreen::showMove(const Drill::Outcome &outcome)
@@ -310,7 +299,7 @@ void GameScreen::showMove(const Drill::Outcome &outcome)
     showPassed();
     if (outcome.ended) {
         showEnded();
-    } else if (outcome.sound != Drill::Sound::None) {
+    } else if (outcome.sound) {
         m_speech->say(QStringLiteral("Score %1").arg(m_drill.score()));
         speakEquation();
     }

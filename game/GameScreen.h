@@ -59,7 +59,7 @@ private slots:
 
 private:
     void build();
-    void play(Drill::Sound sound);
+    void play(std::optional<Sound> sound);
     void showMove(const Drill::Outcome &outcome);
     void showEnded();
     void showClock();

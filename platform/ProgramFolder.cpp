@@ -3,6 +3,8 @@
 
 #include "ProgramFolder.h"
 
+#include "SoundCue.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -24,7 +26,9 @@ bool holdsProgramFiles(const QString &folder)
     // Names compared by hand: a name filter would start a regular expression
     // engine, half a megabyte kept for the whole run, to look at a few names.
     const QDir dir(folder);
-    for (const char *name : {"ScoresClear.dat", "CLOCK.gif", "ring.WAV", "tick.WAV", "goodbeep.WAV", "badbeep.WAV"}) {
+    if (dir.exists(BlankList) || dir.exists(QStringLiteral("CLOCK.gif")))
+        return true;
+    for (const char *name : SoundFiles) {
         if (dir.exists(QLatin1String(name)))
             return true;
     }

@@ -24,15 +24,13 @@ PulseSoundCue::~PulseSoundCue()
     disconnect();
 }
 
-const PulseSoundCue::Sound *PulseSoundCue::sound(const QString &fileName)
+const PulseSoundCue::Samples *PulseSoundCue::samples(Sound sound)
 {
-    auto it = m_sounds.constFind(fileName);
-    if (it != m_sounds.constEnd())
-        return &*it;
-
-    Sound decoded;
+    Samples &decoded = m_decoded[static_cast<int>(sound)];
+    if (!decoded.samples.empty())
+        return &decoded;
     SF_INFO info{};
-    const QByteArray native = QFile::encodeName(QDir(m_folder).filePath(fileName));
+    const QByteArray native = QFile::encodeName(QDir(m_folder).filePath(QString::fromLatin1(fileOf(sound))));
     if (SNDFILE *file = sf_open(native.constData(), SFM_READ, &info)) {
         if (info.frames > 0 && info.channels > 0 && info.channels <= 8 && info.samplerate > 0
             && info.frames < 48000LL * 600) {
@@ -46,10 +44,7 @@ const PulseSoundCue::Sound *PulseSoundCue::sound(const QString &fileName)
     }
     // A missing file is looked for again next time (it may be restored);
     // a decoded one is kept.
-    if (decoded.samples.empty())
-        return nullptr;
-    it = m_sounds.insert(fileName, std::move(decoded));
-    return &*it;
+    return decoded.samples.empty() ? nullptr : &decoded;
 }
 
 bool PulseSoundCue::connect(int rate, int channels)
@@ -88,9 +83,9 @@ void PulseSoundCue::disconnect()
     m_rate = m_channels = 0;
 }
 
-void PulseSoundCue::play(const QString &fileName)
+void PulseSoundCue::play(Sound sound)
 {
-    const Sound *s = sound(fileName);
+    const Samples *s = samples(sound);
     if (!s || !connect(s->rate, s->channels))
         return;
     int error = 0;

@@ -4,7 +4,6 @@
 #pragma once
 #include "SoundCue.h"
 
-#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -22,20 +21,20 @@ public:
     PulseSoundCue(const PulseSoundCue &) = delete;
     PulseSoundCue &operator=(const PulseSoundCue &) = delete;
 
-    void play(const QString &fileName) override;
+    void play(Sound sound) override;
 
 private:
-    struct Sound {
+    struct Samples {
         std::vector<std::int16_t> samples;
         int rate = 0;
         int channels = 0;
     };
-    const Sound *sound(const QString &fileName);
+    const Samples *samples(Sound sound);
     bool connect(int rate, int channels);
     void disconnect();
 
     QString m_folder;
-    QHash<QString, Sound> m_sounds; // decoded, by file name
+    std::array<Samples, SoundFiles.size()> m_decoded; // empty until read
     pa_simple *m_stream = nullptr;
     int m_rate = 0;
     int m_channels = 0;

@@ -13,9 +13,9 @@
 #include <cstdio>
 #include <deque>
 
-// Remembers every sound asked for, in order, and plays nothing.
+// Remembers the file of every sound asked for, in order, and plays nothing.
 struct RecordingSound final : SoundCue {
-    void play(const QString &fileName) override { played << fileName; }
+    void play(Sound sound) override { played << QString::fromLatin1(fileOf(sound)); }
     QStringList played;
 };
 

@@ -151,7 +151,7 @@ int main(int argc, char *argv[])
     int scoreValue = 0;
     auto go = [&](QLabel *score) {
 #ifdef FLOOR_WITH_SOUND
-        cue.play(QStringLiteral("goodbeep.WAV"));
+        cue.play(Sound::Right);
 #endif
         scoreValue += 200;
         score->setText(QStringLiteral("%1").arg(scoreValue, 5, 10, QLatin1Char('0')));

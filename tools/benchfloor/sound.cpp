@@ -89,33 +89,31 @@ bool playOn(pa_simple *stream, const Samples &s)
         && pa_simple_drain(stream, &error) >= 0;
 }
 
-const char *const SoundNames[] = {"tick.WAV", "goodbeep.WAV", "badbeep.WAV", "ring.WAV"};
-
 int latency(const std::string &folder, int runs)
 {
-    for (const char *name : SoundNames) {
+    for (const Sound sound : {Sound::Right, Sound::Wrong, Sound::Tick, Sound::Ring}) {
+        const char *name = fileOf(sound);
         const Samples s = decode(folder + "/" + name);
         if (s.data.empty()) {
             std::fprintf(stderr, "cannot read %s\n", name);
             return 1;
         }
         const double length = s.lengthMs();
-        const QString qname = QString::fromLatin1(name);
         std::printf("length %s %.3f\n", name, length);
 
         {
             PulseSoundCue cue(QString::fromStdString(folder));
-            cue.play(qname); // warm-up: connects and decodes
+            cue.play(sound); // warm-up: connects and decodes
             for (int i = 0; i < runs; ++i) {
                 const auto t0 = Clock::now();
-                cue.play(qname);
+                cue.play(sound);
                 std::printf("cue_kept %s %.3f\n", name, msSince(t0) - length);
             }
         }
         for (int i = 0; i < runs; ++i) {
             auto cue = std::make_unique<PulseSoundCue>(QString::fromStdString(folder));
             const auto t0 = Clock::now();
-            cue->play(qname);
+            cue->play(sound);
             std::printf("cue_fresh %s %.3f\n", name, msSince(t0) - length);
         }
         if (pa_simple *stream = openStream(s)) {
@@ -145,11 +143,11 @@ int giveUp(const std::string &folder, int runs)
 {
     PulseSoundCue cue(QString::fromStdString(folder));
     auto t0 = Clock::now();
-    cue.play(QStringLiteral("tick.WAV"));
+    cue.play(Sound::Tick);
     std::printf("cue_giveup_first %.3f\n", msSince(t0));
     for (int i = 0; i < runs; ++i) {
         t0 = Clock::now();
-        cue.play(QStringLiteral("tick.WAV"));
+        cue.play(Sound::Tick);
         std::printf("cue_giveup %.3f\n", msSince(t0));
     }
     const Samples s = decode(folder + "/tick.WAV");
@@ -172,7 +170,7 @@ int ticker(const std::string &folder, int seconds)
         next.tv_sec += 1;
         while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &next, nullptr) == EINTR) {
         }
-        cue.play(QStringLiteral("tick.WAV"));
+        cue.play(Sound::Tick);
     }
     return 0;
 }
