@@ -47,6 +47,8 @@ Drill::Drill(RandomSource &random, int minutes)
 
 void Drill::start()
 {
+    if (m_phase != Phase::Ready)
+        return;
     m_minutesLeft = m_shown.minutes;
     m_secondsLeft = 0;
     m_phase = Phase::Running;
@@ -67,10 +69,10 @@ Drill::Outcome Drill::submit()
     const bool right = m_target == *m_answer * *m_factor;
     m_answer.reset();
     if (!right) {
-        m_score.add(-50);
+        m_score.add(WrongPoints);
         return {Sound::Wrong, false};
     }
-    m_score.add(200);
+    m_score.add(RightPoints);
     removeCurrentProduct();
     const bool ended = refillOrEndGame();
     pickNextEquation();
@@ -81,7 +83,7 @@ Drill::Outcome Drill::pass()
 {
     if (!m_target || m_phase == Phase::Ended)
         return {};
-    m_score.add(-25);
+    m_score.add(PassPoints);
     m_passed.insert(std::upper_bound(m_passed.begin(), m_passed.end(), *m_target), *m_target);
     m_answer.reset();
     removeCurrentProduct();
@@ -105,17 +107,6 @@ Drill::Outcome Drill::tick()
         --m_minutesLeft;
     }
     return {Sound::Tick, false};
-}
-
-Drill::Check Drill::checkTopTen(int lowestScore)
-{
-    m_secondsToInitials = 0;
-    return {Sound::Ring, score() > lowestScore};
-}
-
-bool Drill::initialsDue()
-{
-    return ++m_secondsToInitials == 4;
 }
 
 void Drill::pickNextEquation()
@@ -174,8 +165,8 @@ void Drill::endGame()
     m_answer.reset();
     m_factor.reset();
     m_target.reset();
-    // 50 points for every second the clock shows.
-    m_score.add(m_shown.minutes * 3000 + m_shown.seconds * 50);
+    // Points for every second the clock shows.
+    m_score.add((m_shown.minutes * 60 + m_shown.seconds) * PointsPerSecond);
 }
 
 int Drill::drawPosition(int count)

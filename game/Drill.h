@@ -33,6 +33,12 @@ private:
 // supplies the answer with the keypad.
 class Drill {
 public:
+    // The points a move is worth, and a second left on the clock at the end.
+    static constexpr int RightPoints = 200;
+    static constexpr int WrongPoints = -50;
+    static constexpr int PassPoints = -25;
+    static constexpr int PointsPerSecond = 50;
+
     static constexpr int BoardSize = 59;
     // The board's numbers in index order.
     static constexpr std::array<int, BoardSize> Board{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 14, 15, 16, 18, 20, 21, 22,
@@ -54,7 +60,8 @@ public:
 
     Drill(RandomSource &random, int minutes);
 
-    // Start: the clock starts and the first equation is drawn. Only from Ready.
+    // Start: the clock starts and the first equation is drawn. Only from
+    // Ready; later calls change nothing.
     void start();
     // A keypad key, 1..12, into the answer slot; taken only once the game has
     // been started and while the clock shows time left.
@@ -67,17 +74,6 @@ public:
     // One second of the clock, while running. The clock shows the time reached
     // on the previous tick, so N minutes take N x 60 + 1 ticks.
     Outcome tick();
-
-    // The end of the game, step by step: the ring and the Top Ten check
-    // against the lowest score of the game's list...
-    struct Check {
-        Sound sound = Sound::Ring;
-        bool qualifies = false;
-    };
-    Check checkTopTen(int lowestScore);
-    // ...then, once a second after a qualifying check, whether the initials
-    // are due now (the fourth second).
-    bool initialsDue();
 
     Phase phase() const { return m_phase; }
     Time shownTime() const { return m_shown; }
@@ -114,5 +110,4 @@ private:
     std::vector<int> m_drawList;
     std::vector<int> m_candidates;
     std::vector<int> m_passed;
-    int m_secondsToInitials = 0;
 };

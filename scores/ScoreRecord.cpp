@@ -4,11 +4,7 @@
 #include "ScoreRecord.h"
 
 namespace {
-constexpr int ScoreWidth = 5;
-constexpr int InitialsAt = 6;
-constexpr int InitialsWidth = 3;
-constexpr int DateAt = 10;
-constexpr int DateWidth = 8;
+using namespace TopTenLine;
 
 bool wellFormed(const char *record)
 {
@@ -30,7 +26,7 @@ QString lineOf(const char *record)
 
 QString ScoreRecord::blankLine()
 {
-    return QStringLiteral("00000").leftJustified(Length, QLatin1Char(' '));
+    return QString(ScoreWidth, QLatin1Char('0')).leftJustified(Length, QLatin1Char(' '));
 }
 
 QByteArray ScoreRecord::blankList()

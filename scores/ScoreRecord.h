@@ -6,12 +6,10 @@
 
 #include <QByteArray>
 
-// A Top Ten list on disk: a headerless file of 18-byte records, one line of
-// the list each, lowest first: the score in five digits, a space, the
-// initials in three characters, a space and the date "mm/dd/yy", one byte
-// a character.
+// A Top Ten list on disk: a headerless file of records, one line of the list
+// each (see TopTenLine), lowest first, one byte a character.
 namespace ScoreRecord {
-constexpr int Length = 18;
+constexpr int Length = TopTenLine::Length;
 
 // The bytes of a list file as exactly ten well-formed lines: its well-formed
 // records (the ten highest if there are more), filled up with blank lines.

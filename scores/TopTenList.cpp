@@ -38,7 +38,7 @@ int TopTenList::lowestScore() const
 {
     if (m_lines.isEmpty())
         return 0;
-    const QString field = m_lines.first().left(5);
+    const QString field = m_lines.first().left(TopTenLine::ScoreWidth);
     int value = 0;
     for (const QChar c : field) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
@@ -50,9 +50,11 @@ int TopTenList::lowestScore() const
 
 QString makeTopTenLine(int score, const QString &initials, const QDate &date)
 {
+    using namespace TopTenLine;
     // The score field is five digits wide; a score outside 0..99999 never
     // qualifies in play, and clamping keeps every line readable as a record.
     const int shown = std::clamp(score, 0, 99999);
-    return QStringLiteral("%1 ").arg(shown, 5, 10, QLatin1Char('0'))
-        + initials.left(3).leftJustified(4, QLatin1Char(' ')) + date.toString(QStringLiteral("MM/dd/yy"));
+    return QStringLiteral("%1 ").arg(shown, ScoreWidth, 10, QLatin1Char('0'))
+        + initials.left(InitialsWidth).leftJustified(DateAt - InitialsAt, QLatin1Char(' '))
+        + date.toString(QStringLiteral("MM/dd/yy"));
 }

@@ -85,20 +85,22 @@ private slots:
         Drill d(random, minutes);
         QVERIFY(!d.tick().sound); // not before Start
         d.start();
-        d.start(); // a second Start changes nothing
         d.press(7); // typed but never sent: dropped at the end
         QStringList clock;
-        for (Drill::Outcome o; !o.ended && clock.size() < 1000; clock << shown(d).left(4))
+        for (Drill::Outcome o; !o.ended && clock.size() < 1000; clock << shown(d).left(4)) {
             QCOMPARE((o = d.tick()).sound, Sound::Tick);
+            if (clock.size() == 1) { // a second Start changes nothing: not the clock, not the equation
+                const QString before = shown(d);
+                d.start();
+                QCOMPARE(shown(d), before);
+            }
+        }
         QCOMPARE(clock.size(), ticks);
         QCOMPARE(clock.first() + clock.value(1, "0:59"),
             QStringLiteral("%1:00%2:59").arg(minutes).arg(minutes - 1 + !minutes));
         QCOMPARE(shown(d), QStringLiteral("0:00 ?x?=?"));
         QCOMPARE(d.score(), 0); // no bonus at 0:00
         QVERIFY(!d.tick().sound);
-        QVERIFY(d.checkTopTen(-1).qualifies && !d.checkTopTen(0).qualifies); // only a score above the lowest
-        const QList<bool> due{d.initialsDue(), d.initialsDue(), d.initialsDue(), d.initialsDue()};
-        QCOMPARE(due, (QList<bool>{false, false, false, true})); // the initials on the fourth second
     }
 
     // Whole games to the cleared board; the bonus comes with the last answer.
