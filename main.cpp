@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Accessibility.h"
+#include "Calendar.h"
 #include "MessageBoxes.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
 #include "PulseSoundCue.h"
 #include "RandomSource.h"
 #include "Shell.h"
+#include "WorkArea.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +30,9 @@ int main(int argc, char *argv[])
     PulseSoundCue sound(folders.data);
     SeededRandomSource random;
     ModalMessageBoxes messages;
-    Shell shell(folders, sound, random, messages);
+    SystemCalendar calendar;
+    ScreenWorkArea workArea;
+    Shell shell({folders, sound, random, messages, calendar, workArea});
     shell.start();
     return app.exec();
 }

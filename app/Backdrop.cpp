@@ -3,29 +3,24 @@
 
 #include "Backdrop.h"
 
+#include "BackdropLayout.h"
 #include "FormBuilder.h"
 #include "SoundCue.h"
 #include "WorkArea.h"
 
-Backdrop::Backdrop(SoundCue &sound, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+using namespace BackdropLayout;
+
+Backdrop::Backdrop(SoundCue &sound, const WorkArea &workArea, QWidget *parent)
+    : Screen(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_sound(sound)
 {
-    setObjectName(QStringLiteral("Background"));
-    setWindowTitle(QStringLiteral("Tempozap - backdrop"));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colourOf(Paint::Blue));
-    setPalette(palette);
-    setAutoFillBackground(true);
-
-    // Over the work area, 400 twips taller than it, from its top edge.
-    const QRect area = workAreaTwips(this);
-    setGeometry(
-        twips::toPx(area.left()), twips::toPx(area.top()), twips::toPx(area.width()), twips::toPx(area.height() + 400));
+    FormBuilder(this, Form);
+    setGeometry(workArea.of(this).adjusted(0, 0, 0, twips::toPx(ExtraHeight)));
 
     m_ring.setObjectName(QStringLiteral("Timer1"));
-    m_ring.setInterval(100);
+    m_ring.setInterval(RingDelay);
     m_ring.setTimerType(Qt::PreciseTimer);
+    m_ring.setSingleShot(true);
     connect(&m_ring, &QTimer::timeout, this, &Backdrop::onRing);
     m_ring.start();
 }
@@ -34,5 +29,4 @@ Backdrop::Backdrop(SoundCue &sound, QWidget *parent)
 void Backdrop::onRing()
 {
     m_sound.play(Sound::Ring);
-    m_ring.stop();
 }

@@ -2,17 +2,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "Screen.h"
+
 #include <QTimer>
-#include <QWidget>
 
 class SoundCue;
+class WorkArea;
 
 // The blue backdrop spread over the desktop work area behind every other
-// window of the program. It rings once, 100 ms after it is made.
-class Backdrop final : public QWidget {
+// window of the program. It rings once, shortly after it is made.
+class Backdrop final : public Screen {
     Q_OBJECT
 public:
-    explicit Backdrop(SoundCue &sound, QWidget *parent = nullptr);
+    static constexpr int RingDelay = 100; // ms
+
+    Backdrop(SoundCue &sound, const WorkArea &workArea, QWidget *parent = nullptr);
 
 private:
     void onRing();

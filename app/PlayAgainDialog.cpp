@@ -4,31 +4,26 @@
 #include "PlayAgainDialog.h"
 
 #include "FormBuilder.h"
+#include "PlayAgainLayout.h"
 
 #include <QPushButton>
 
+using namespace PlayAgainLayout;
+
 PlayAgainDialog::PlayAgainDialog(QWidget *parent)
-    : QWidget(parent,
+    : Screen(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
             | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Tempozap"));
-    FormBuilder form(this);
-    form.setClient(5430, 1395, Paint::Yellow);
-
-    LabelLook look;
-    look.points = 13.5;
-    look.align = Qt::AlignHCenter;
-    m_message = form.label("Label1", {360, 120, 4695, 495}, QString(), look);
-    m_play = form.button("cmdPlay", {368, 660, 2175, 495}, QString(), 13.5);
-    QPushButton *quit = form.button("cmdQuit", {2888, 660, 2175, 495}, QStringLiteral("QUIT GAME"), 13.5);
+    FormBuilder form(this, Form);
+    m_message = form.label(Message);
+    m_play = form.button(Play);
+    QPushButton *quit = form.button(Quit);
     // Enter presses the button that has the focus.
     m_play->setAutoDefault(true);
     quit->setAutoDefault(true);
     connect(m_play, &QPushButton::clicked, this, &PlayAgainDialog::onPlayClicked);
     connect(quit, &QPushButton::clicked, this, &PlayAgainDialog::quitChosen); // cmdQuit_Click
-    centreOnScreen(this);
 }
 
 void PlayAgainDialog::setMode(Mode mode)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include <QWidget>
+#include "Screen.h"
 
 class QLabel;
 class QPushButton;
@@ -11,7 +11,7 @@ class QPushButton;
 // a running game ("QUIT, ARE YOU SURE?" with CANCEL), or the offer of
 // another game at the end of one ("PLAY ANOTHER GAME?" with PLAY AGAIN).
 // Its second button quits the program in both.
-class PlayAgainDialog final : public QWidget {
+class PlayAgainDialog final : public Screen {
     Q_OBJECT
 public:
     enum class Mode { QuitQuestion, AnotherGame };

@@ -4,37 +4,22 @@
 #include "RulesScreen.h"
 
 #include "FormBuilder.h"
+#include "RulesLayout.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace RulesLayout;
+
 RulesScreen::RulesScreen(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : Screen(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setObjectName(QStringLiteral("frmRules"));
-    setWindowTitle(QStringLiteral("Tempozap - Rules"));
-    FormBuilder form(this);
-    form.setClient(10170, 8175, Paint::Red);
-
+    FormBuilder form(this, Form);
     // Typing into the text changes nothing beyond the open screen.
-    auto *text = new QPlainTextEdit(this);
-    text->setObjectName(QStringLiteral("Text1"));
-    text->setGeometry(twips::toPx(TwipsRect{360, 1200, 9495, 6615}));
-    text->setFont(boldFont(Face::SansSerif, 9.75));
-    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text->setPlainText(rulesText());
-    text->setAccessibleName(QStringLiteral("Instructions and Game Play"));
-
-    QPushButton *close = form.button("cmdClose", {4358, 195, 1215, 495}, QStringLiteral("CLOSE"), 12);
+    form.textArea(Text)->setPlainText(rulesText());
     // cmdClose_Click
-    connect(close, &QPushButton::clicked, this, [this] {
-        emit closed();
-        this->close();
-    });
-    setTabOrder(text, close);
-    centreOnScreen(this);
+    connect(form.button(Close), &QPushButton::clicked, this, &QWidget::close);
 }
 
 QString RulesScreen::rulesText()

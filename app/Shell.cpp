@@ -9,11 +9,9 @@
 #include "ResetScreen.h"
 #include "RulesScreen.h"
 #include "StartScreen.h"
-#include "WindowRole.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <QTimer>
 
 namespace {
@@ -23,84 +21,70 @@ void returnTo(QWidget *window)
 {
     QTimer::singleShot(0, window, [window] { window->activateWindow(); });
 }
+
+// Once the start-up ring has played, while the player chooses.
+constexpr int ReadAheadDelay = 500; // ms
 } // namespace
 
-Shell::Shell(const ProgramFolder::Locations &folders, SoundCue &sound, RandomSource &random, MessageBoxes &messages)
-    : m_folders(folders)
-    , m_sound(sound)
-    , m_random(random)
-    , m_messages(messages)
-    , m_store(folders.scores, QDir(folders.data).filePath(QStringLiteral("ScoresClear.dat")))
+Shell::Shell(const Surroundings &surroundings)
+    : m_surroundings(surroundings)
+    , m_store(surroundings.folders.scores,
+          QDir(surroundings.folders.data).filePath(QString::fromLatin1(ProgramFolder::BlankList)))
 {
 }
 
 Shell::~Shell()
 {
-    for (QWidget *w :
-        std::initializer_list<QWidget *>{m_initials, m_playAgain, m_rules, m_reset, m_game, m_startScreen, m_backdrop})
-        delete w;
+    for (const QPointer<Screen> &screen : std::as_const(m_screens))
+        delete screen.data();
 }
 
-template <typename T> T *Shell::track(QPointer<T> &slot, T *screen)
+template <typename T> T *Shell::open(QPointer<T> &slot, WindowRole role, T *screen)
 {
     screen->setAttribute(Qt::WA_DeleteOnClose);
-    screen->installEventFilter(this);
-    // Only the start screen stands for the program in the task bar.
-    setWindowRole(screen,
-        std::is_same_v<T, StartScreen>    ? WindowRole::Main
-            : std::is_same_v<T, Backdrop> ? WindowRole::Backdrop
-                                          : WindowRole::Secondary);
+    setWindowRole(screen, role);
+    if (role != WindowRole::Backdrop)
+        centreOnScreen(screen);
+    connect(screen, &Screen::closed, this, [&slot, screen] {
+        if (slot == screen)
+            slot = nullptr;
+    });
+    m_screens.removeAll(nullptr);
+    m_screens.append(screen);
     slot = screen;
     return screen;
 }
 
+// Closes a screen of the shell's own accord: what follows its close by the
+// player does not follow.
 template <typename T> void Shell::unload(QPointer<T> &slot)
 {
     if (T *screen = slot.data()) {
         slot = nullptr;
+        disconnect(screen, &Screen::closed, nullptr, nullptr);
         screen->close();
     }
 }
 
-bool Shell::eventFilter(QObject *watched, QEvent *event)
-{
-    // A screen closed by any route is gone: forget it at once, so that the
-    // next use makes it afresh.
-    if (event->type() == QEvent::Close) {
-        if (watched == m_playAgain && m_game && !m_quitting)
-            returnTo(m_game); // CANCEL, or closed by the window system
-        const auto forget = [watched](auto &slot) {
-            if (slot.data() == watched)
-                slot = nullptr;
-        };
-        forget(m_backdrop);
-        forget(m_startScreen);
-        forget(m_game);
-        forget(m_playAgain);
-        forget(m_initials);
-        forget(m_rules);
-        forget(m_reset);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void Shell::start()
 {
-    track(m_backdrop, new Backdrop(m_sound))->show();
-    auto *screen = track(m_startScreen, new StartScreen(m_messages, m_folders.data));
+    const Surroundings &s = m_surroundings;
+    open(m_backdrop, WindowRole::Backdrop, new Backdrop(s.sound, s.workArea))->show();
+    auto *screen = open(m_startScreen, WindowRole::Main, new StartScreen(s.messages, s.folders.data));
     connect(screen, &StartScreen::playChosen, this, &Shell::play);
     connect(screen, &StartScreen::rulesRequested, this, &Shell::openRules);
     connect(screen, &StartScreen::resetRequested, this, &Shell::openReset);
     connect(screen, &StartScreen::quitConfirmed, this, &Shell::quit);
     present(screen);
-    // Once the start-up ring has played, while the player chooses.
-    QTimer::singleShot(
-        500, screen, [this, screen] { GameScreen::readPicturesAhead(m_folders.data, screen->devicePixelRatioF()); });
+    QTimer::singleShot(ReadAheadDelay, screen,
+        [this, screen] { GameScreen::readPicturesAhead(m_surroundings.folders.data, screen->devicePixelRatioF()); });
 }
 
 void Shell::play(const GameChoice &choice)
 {
-    auto *game = track(m_game, new GameScreen(choice, m_store, m_sound, m_random, m_messages, m_folders.data));
+    const Surroundings &s = m_surroundings;
+    auto *game = open(m_game, WindowRole::Secondary,
+        new GameScreen(choice, {m_store, s.sound, s.random, s.messages, s.calendar}, s.folders.data));
     connect(game, &GameScreen::quitRequested, this, [this] { offer(PlayAgainDialog::Mode::QuitQuestion); });
     connect(game, &GameScreen::quitConfirmed, this, &Shell::quit);
     connect(game, &GameScreen::qualified, this, &Shell::openInitials);
@@ -113,9 +97,13 @@ void Shell::offer(PlayAgainDialog::Mode mode)
     if (m_quitting)
         return;
     if (!m_playAgain) {
-        auto *dialog = track(m_playAgain, new PlayAgainDialog);
+        auto *dialog = open(m_playAgain, WindowRole::Secondary, new PlayAgainDialog);
         connect(dialog, &PlayAgainDialog::playAgainChosen, this, &Shell::playAgain);
         connect(dialog, &PlayAgainDialog::quitChosen, this, &Shell::quit);
+        connect(dialog, &Screen::closed, this, [this] { // CANCEL, or closed by the window system
+            if (m_game && !m_quitting)
+                returnTo(m_game);
+        });
     }
     m_playAgain->setMode(mode);
     present(m_playAgain);
@@ -125,16 +113,19 @@ void Shell::openInitials()
 {
     if (!m_game) // closed by a quit while the initials were due
         return;
-    auto *dialog = track(m_initials, new InitialsDialog(m_messages, m_game));
+    auto *dialog = open(m_initials, WindowRole::Secondary, new InitialsDialog(m_surroundings.messages, m_game));
     connect(dialog, &InitialsDialog::initialsEntered, m_game, &GameScreen::enterTopTen);
-    connect(dialog, &InitialsDialog::closed, this, [this] { offer(PlayAgainDialog::Mode::AnotherGame); });
+    // OK, Cancel or the title bar.
+    connect(dialog, &Screen::closed, this, [this] { offer(PlayAgainDialog::Mode::AnotherGame); });
     present(dialog);
 }
 
 void Shell::openRules()
 {
-    auto *rules = track(m_rules, new RulesScreen);
-    connect(rules, &RulesScreen::closed, m_startScreen, [this] {
+    auto *rules = open(m_rules, WindowRole::Secondary, new RulesScreen);
+    connect(rules, &Screen::closed, this, [this] {
+        if (m_quitting || !m_startScreen)
+            return;
         m_startScreen->resumeClock();
         returnTo(m_startScreen);
     });
@@ -143,14 +134,15 @@ void Shell::openRules()
 
 void Shell::openReset()
 {
-    auto *reset = track(m_reset, new ResetScreen(m_store, m_messages));
-    connect(reset, &ResetScreen::closed, this, &Shell::showStartScreen);
+    auto *reset
+        = open(m_reset, WindowRole::Secondary, new ResetScreen(m_store, m_surroundings.messages));
+    connect(reset, &Screen::closed, this, &Shell::showStartScreen);
     present(reset);
 }
 
 void Shell::showStartScreen()
 {
-    if (!m_quitting)
+    if (!m_quitting && m_startScreen)
         present(m_startScreen);
 }
 

@@ -6,22 +6,25 @@
 #include "PlayAgainDialog.h"
 #include "ProgramFolder.h"
 #include "ScoreStore.h"
+#include "WindowRole.h"
 
 #include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 #include <functional>
-#include <optional>
 
 class Backdrop;
+class Calendar;
 class GameScreen;
 class InitialsDialog;
 class MessageBoxes;
 class RandomSource;
 class ResetScreen;
 class RulesScreen;
+class Screen;
 class SoundCue;
 class StartScreen;
+class WorkArea;
 
 // The application: it makes each screen when it is first needed, connects
 // the screens' outcomes to what follows, and forgets a screen once it has
@@ -30,7 +33,16 @@ class StartScreen;
 class Shell final : public QObject {
     Q_OBJECT
 public:
-    Shell(const ProgramFolder::Locations &folders, SoundCue &sound, RandomSource &random, MessageBoxes &messages);
+    // What the screens are given: the program's folders and the platform's services.
+    struct Surroundings {
+        ProgramFolder::Locations folders;
+        SoundCue &sound;
+        RandomSource &random;
+        MessageBoxes &messages;
+        const Calendar &calendar;
+        const WorkArea &workArea;
+    };
+    explicit Shell(const Surroundings &surroundings);
     ~Shell() override;
 
     // The backdrop, then the start screen over it.
@@ -39,11 +51,10 @@ public:
     // What ends the program once every window is closed; tests replace it.
     std::function<void()> endProgram = [] { QCoreApplication::quit(); };
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    template <typename T> T *track(QPointer<T> &slot, T *screen);
+    // A new screen in a slot of the shell, which the slot forgets once the
+    // screen has closed; every screen is opened through here.
+    template <typename T> T *open(QPointer<T> &slot, WindowRole role, T *screen);
     template <typename T> void unload(QPointer<T> &slot);
 
     void play(const GameChoice &choice);
@@ -55,11 +66,9 @@ private:
     void playAgain();
     void quit();
 
-    ProgramFolder::Locations m_folders;
-    SoundCue &m_sound;
-    RandomSource &m_random;
-    MessageBoxes &m_messages;
+    Surroundings m_surroundings;
     ScoreStore m_store;
+    QList<QPointer<Screen>> m_screens; // every screen opened and not yet gone
 
     QPointer<Backdrop> m_backdrop;
     QPointer<StartScreen> m_startScreen;

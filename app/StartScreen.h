@@ -3,8 +3,9 @@
 
 #pragma once
 #include "GameChoice.h"
+#include "Screen.h"
 
-#include <QWidget>
+#include <array>
 
 class AnimatedPicture;
 class MessageBoxes;
@@ -13,7 +14,7 @@ class QRadioButton;
 // The start screen: choose the game and the level, then Play, Cancel or
 // Rules; F2 opens the reset screen of the Top Ten lists. Its choices stay as
 // they are while it is hidden, from one game to the next.
-class StartScreen final : public QWidget {
+class StartScreen final : public Screen {
     Q_OBJECT
 public:
     StartScreen(MessageBoxes &messages, const QString &pictureFolder, QWidget *parent = nullptr);
@@ -38,7 +39,6 @@ private:
 
     MessageBoxes &m_messages;
     AnimatedPicture *m_clock = nullptr;
-    QRadioButton *m_multiplication = nullptr;
-    QRadioButton *m_novice = nullptr;
-    QRadioButton *m_expert = nullptr;
+    std::array<QRadioButton *, 2> m_games{};
+    std::array<QRadioButton *, 3> m_levels{};
 };

@@ -4,6 +4,7 @@
 #include "GameScreen.h"
 
 #include "Accessibility.h"
+#include "Calendar.h"
 #include "FormBuilder.h"
 #include "GameLayout.h"
 #include "KeyPreview.h"
@@ -12,7 +13,6 @@
 #include "ScoreStore.h"
 #include "SoundCue.h"
 
-#include <QDate>
 #include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -21,8 +21,6 @@
 namespace {
 using namespace GameLayout;
 
-const QString Unknown = QStringLiteral("?");
-
 const Variant &variantOf(GameChoice::Operation operation)
 {
     return operation == GameChoice::Operation::Multiplication ? Multiplication : Division;
@@ -30,12 +28,7 @@ const Variant &variantOf(GameChoice::Operation operation)
 
 QString shown(std::optional<int> number)
 {
-    return number ? QString::number(*number) : Unknown;
-}
-
-QString spoken(std::optional<int> number)
-{
-    return number ? QString::number(*number) : QStringLiteral("question mark");
+    return number ? QString::number(*number) : QStringLiteral("?");
 }
 
 // A list's items, read by screen readers without their padding.
@@ -54,93 +47,72 @@ QString scoreText(int score)
     const QString digits = QStringLiteral("%1").arg(std::abs(score), 5, 10, QLatin1Char('0'));
     return score < 0 ? QLatin1Char('-') + digits : digits;
 }
-
 } // namespace
 
-GameScreen::GameScreen(const GameChoice &choice, ScoreStore &store, SoundCue &sound, RandomSource &random,
-    MessageBoxes &messages, const QString &pictureFolder, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+GameScreen::GameScreen(
+    const GameChoice &choice, const Services &services, const QString &pictureFolder, QWidget *parent)
+    : Screen(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_choice(choice)
-    , m_store(store)
-    , m_sound(sound)
-    , m_messages(messages)
-    , m_drill(random, choice.minutes())
-    , m_topTen(store.load(choice))
+    , m_services(services)
+    , m_drill(services.random, choice.minutes())
+    , m_topTen(services.store.load(choice))
     , m_pictureFolder(pictureFolder)
 {
     build();
     showClock();
     showTopTen();
-    centreOnScreen(this);
 }
 
 void GameScreen::build()
 {
     const Variant &variant = variantOf(m_choice.operation());
-    setObjectName(QString::fromLatin1(variant.formName));
-    setWindowTitle(QString::fromLatin1(variant.title));
+    FormBuilder form(this, variant.window, m_pictureFolder);
     setAccessibleName(windowTitle());
 
-    FormBuilder form(this, m_pictureFolder);
-    form.setClient(Width, Height, Paint::Teal);
-    auto label = [&form](const Label &l) { return form.label(l.name, l.place, QString::fromLatin1(l.text), l.look); };
+    m_seconds = form.label(Seconds);
+    m_minutes = form.label(Minutes);
+    form.label(Colon);
+    form.label(TimeHeading);
+    m_score = form.label(ScoreBox);
+    form.label(ScoreHeading);
+    for (const Picture &title : variant.titles)
+        form.picture(title);
 
-    // Made bottom to top: a later control lies over an earlier one.
-    m_seconds = label(Seconds);
-    m_minutes = label(Minutes);
-    label(Colon);
-    label(TimeHeading);
-    m_score = label(ScoreBox);
-    label(ScoreHeading);
-
-    const char *titleNames[] = {"Image1", "Image2", "Image3"};
-    for (int i = 0; i < 3; ++i)
-        form.picture(titleNames[i], variant.titles[i], QString::fromLatin1(TitleFiles[i]),
-            i == 0 ? QStringLiteral("Tempozap") : QString());
-
-    m_start = form.button("cmdStart", Start, QStringLiteral("Start"), 13.5);
+    m_start = form.button(Start);
     connect(m_start, &QPushButton::clicked, this, &GameScreen::onStartClicked);
 
-    form.shape("Shape1", KeypadPanel, ShapeWidget::Kind::RoundedRectangle, Paint::Grey);
-    m_power = form.shape("shpPower", PowerLamp, ShapeWidget::Kind::Circle, Paint::Red);
-    for (int k = 1; k <= 12; ++k) {
-        const QByteArray name = "lblLeft(" + QByteArray::number(k - 1) + ')';
-        KeyLabel *key = form.key(name.constData(), GameLayout::key(k), QString::number(k), KeyLook);
-        connect(key, &KeyLabel::clicked, this, [this, k] { onKeyClicked(k); });
-    }
-    KeyLabel *go = form.key(Go.name, Go.place, QString::fromLatin1(Go.text), Go.look);
-    connect(go, &KeyLabel::clicked, this, &GameScreen::onGoClicked);
-    label(KeypadHeading);
+    form.shape(KeypadPanel);
+    m_power = form.shape(PowerLamp);
+    for (int k = 1; k <= int(Keys.size()); ++k)
+        connect(form.key(Keys[k - 1]), &KeyLabel::clicked, this, [this, k] { onKeyClicked(k); });
+    connect(form.key(Go), &KeyLabel::clicked, this, &GameScreen::onGoClicked);
+    form.label(KeypadHeading);
 
-    form.shape("Shape2", variant.bar, ShapeWidget::Kind::Rectangle, Paint::Yellow);
-    for (const Label &l : variant.equation) {
-        if (qstrcmp(l.name, "lblPass") == 0) {
-            KeyLabel *pass = form.key(l.name, l.place, QString::fromLatin1(l.text), l.look);
-            connect(pass, &KeyLabel::clicked, this, &GameScreen::onPassClicked);
-        } else {
-            label(l);
-        }
-    }
-    if (variant.divisionSign)
-        form.picture("Image4", DivisionSign, QStringLiteral("DivSign.png"), QStringLiteral("divided by"));
-    m_answer = findChild<PlainLabel *>(QStringLiteral("lblLeft(60)"));
-    m_factor = findChild<PlainLabel *>(QStringLiteral("lblRight(61)"));
-    m_target = findChild<PlainLabel *>(QString::fromLatin1(variant.targetName));
+    form.shape(variant.bar);
+    for (const Label &sign : variant.signs)
+        form.label(sign);
+    m_answer = form.label(variant.answer);
+    m_factor = form.label(variant.factor);
+    m_target = form.label(variant.target);
+    connect(form.key(variant.pass), &KeyLabel::clicked, this, &GameScreen::onPassClicked);
+    form.label(variant.boardHeading);
+    if (variant.divisionSign.name)
+        form.picture(variant.divisionSign);
 
-    label(TopTenHeading);
-    m_topTenList = form.list("lstVisible", TopTen, Paint::Red, 9.75);
-    m_topTenList->setAccessibleName(QStringLiteral("Top Ten Scores"));
-
+    form.label(TopTenHeading);
+    m_topTenList = form.list(TopTen);
     for (int i = 0; i < Drill::BoardSize; ++i) {
-        const QByteArray name = "lblAnswer(" + QByteArray::number(i) + ')';
-        m_board[i] = form.label(name.constData(), boardLabel(i), QString::number(Drill::Board[i]), BoardLook);
+        m_board[i] = form.label(Board[i]);
+        m_board[i]->setText(QString::number(Drill::Board[i]));
     }
+    form.label(PassedHeading);
+    m_passedList = form.list(Passed);
 
-    label(PassedHeading);
-    m_passedList = form.list("lstPassed", Passed, Paint::Blue, 12);
-    m_passedList->setAccessibleName(QStringLiteral("Passed"));
-
-    m_gameOver = form.picture("imgOver", variant.gameOver, QString(), QStringLiteral("Game Over")); // drawn at the end
+    // The largest picture of the screen is read only when the game ends:
+    // reading it with the others made the screen take half as long again to open.
+    Picture gameOver = variant.gameOver;
+    gameOver.file = nullptr;
+    m_gameOver = form.picture(gameOver);
     m_gameOver->hide();
     m_speech = new Announcer(this);
 
@@ -159,28 +131,29 @@ void GameScreen::build()
         return true;
     });
 
-    const std::pair<QTimer *, const char *> timers[]
-        = {{&m_clock, "tmrGame"}, {&m_checkDelay, "tmrOver"}, {&m_blink, "tmrSign"}, {&m_initialsDelay, "tmrScores"}};
-    for (const auto &[timer, name] : timers) {
-        timer->setObjectName(QString::fromLatin1(name));
-        timer->setTimerType(Qt::PreciseTimer);
-    }
-    m_clock.setInterval(1000);
-    m_checkDelay.setInterval(250);
-    m_checkDelay.setSingleShot(true);
-    m_blink.setInterval(500);
-    m_initialsDelay.setInterval(1000);
-    connect(&m_clock, &QTimer::timeout, this, &GameScreen::onClockTick);
-    connect(&m_checkDelay, &QTimer::timeout, this, &GameScreen::onTopTenCheck);
-    connect(&m_blink, &QTimer::timeout, this, &GameScreen::onSignBlink);
-    connect(&m_initialsDelay, &QTimer::timeout, this, &GameScreen::onInitialsWait);
+    const auto timer = [this](QTimer &timer, const char *name, std::chrono::milliseconds interval, bool once,
+                           void (GameScreen::*slot)()) {
+        timer.setObjectName(QString::fromLatin1(name));
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(interval);
+        timer.setSingleShot(once);
+        connect(&timer, &QTimer::timeout, this, slot);
+    };
+    timer(m_clock, "tmrGame", ClockTick, false, &GameScreen::onClockTick);
+    timer(m_checkDelay, "tmrOver", RingDelay, true, &GameScreen::onTopTenCheck);
+    timer(m_blink, "tmrSign", BlinkInterval, false, &GameScreen::onSignBlink);
+    timer(m_initialsDelay, "tmrScores", InitialsWait, true, &GameScreen::qualified);
 }
 
 void GameScreen::readPicturesAhead(const QString &pictureFolder, qreal ratio)
 {
-    QStringList files{QDir(pictureFolder).filePath(QStringLiteral("DivSign.png"))};
-    for (const char *file : TitleFiles)
-        files << QDir(pictureFolder).filePath(QString::fromLatin1(file));
+    QStringList files;
+    for (const Variant *variant : {&Multiplication, &Division}) {
+        for (const Picture &picture : variant->titles)
+            files << QDir(pictureFolder).filePath(QString::fromLatin1(picture.file));
+    }
+    files << QDir(pictureFolder).filePath(QString::fromLatin1(Division.divisionSign.file));
+    files.removeDuplicates();
     Pictures::readAhead(files, ratio);
 }
 
@@ -225,69 +198,73 @@ void GameScreen::onClockTick()
     const Drill::Outcome outcome = m_drill.tick();
     play(outcome.sound);
     showClock();
-    // Said once a minute, then each of the last ten seconds.
-    const Drill::Time time = m_drill.shownTime();
-    if (time.seconds == 0 && time.minutes > 0)
-        m_speech->say(
-            time.minutes == 1 ? QStringLiteral("1 minute left") : QStringLiteral("%1 minutes left").arg(time.minutes));
-    else if (time.minutes == 0 && time.seconds > 0 && time.seconds <= 10)
-        m_speech->say(QString::number(time.seconds));
+    speakClock();
     if (outcome.ended) {
         showEquation();
         showEnded();
     }
 }
 
-// tmrOver_Timer: a quarter of a second after the end, the ring and the Top Ten check.
+// Form_KeyPress: answers are clicked, never typed; Escape is the only key the screen knows.
+void GameScreen::onEscape()
+{
+    if (m_services.messages.ask(
+            this, QStringLiteral("Are you sure?"), QStringLiteral("Quit the Game"), MsgButtons::YesNo)
+        == MsgAnswer::Yes)
+        emit quitConfirmed();
+}
+
+// The end of the game, as the player meets it. At once the clock stops, the
+// lamp turns red and the Game Over sign starts to blink (tmrSign); a quarter
+// of a second later (tmrOver) the ring, and the Top Ten check: a score that
+// makes the list is asked for its initials a few seconds later (tmrScores),
+// one that does not is told so.
+void GameScreen::showEnded()
+{
+    m_gameOver->setPixmap(Pictures::loadFor(
+        QDir(m_pictureFolder).filePath(QString::fromLatin1(variantOf(m_choice.operation()).gameOver.file)),
+        m_gameOver));
+    m_speech->say(QStringLiteral("Game over. Score %1").arg(m_drill.score()));
+    m_clock.stop();
+    m_power->setFill(Paint::Red);
+    m_checkDelay.start();
+    m_blink.start();
+}
+
+// tmrOver_Timer
 void GameScreen::onTopTenCheck()
 {
-    const Drill::Check check = m_drill.checkTopTen(m_topTen.lowestScore());
-    play(check.sound);
-    if (check.qualifies) {
-        m_initialsDelay.start();
+    play(Sound::Ring);
+    if (m_topTen.admits(m_drill.score())) {
+        m_initialsDelay.start(); // tmrScores_Timer: the initials are due
         return;
     }
-    m_messages.ask(
+    m_services.messages.ask(
         this, QStringLiteral("Your score didn't make the Top Ten!"), QStringLiteral("Sorry"), MsgButtons::Ok);
     emit finished();
 }
 
-// tmrSign_Timer: the Game Over picture blinks.
+// tmrSign_Timer
 void GameScreen::onSignBlink()
 {
     m_gameOver->setVisible(m_gameOver->isHidden());
 }
 
-// tmrScores_Timer
-void GameScreen::onInitialsWait()
-{
-    if (!m_drill.initialsDue())
-        return;
-    m_initialsDelay.stop();
-    emit qualified();
-}
-
-// Form_KeyPress: answers are clicked, never typed; Escape is the only key the screen knows.
-void GameScreen::onEscape()
-{
-    if (m_messages.ask(this, QStringLiteral("Are you sure?"), QStringLiteral("Quit the Game"), MsgButtons::YesNo)
-        == MsgAnswer::Yes)
-        emit quitConfirmed();
-}
-
 void GameScreen::enterTopTen(const QString &initials)
 {
-    const bool saved = m_store.record(m_choice, m_topTen, makeTopTenLine(score(), initials, QDate::currentDate()));
+    const bool saved = m_services.store.record(
+        m_choice, m_topTen, makeTopTenLine(m_drill.score(), initials, m_services.calendar.today()));
     showTopTen();
     if (!saved)
-        m_messages.ask(this, QStringLiteral("Your score could not be saved.\r\nThe Top Ten list on disk is unchanged."),
+        m_services.messages.ask(this,
+            QStringLiteral("Your score could not be saved.\nThe Top Ten list on disk is unchanged."),
             QStringLiteral("Tempozap"), MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void GameScreen::play(std::optional<Sound> sound)
 {
     if (sound)
-        m_sound.play(*sound);
+        m_services.sound.play(*sound);
 }
 
 void GameScreen::showMove(const Drill::Outcome &outcome)
@@ -303,19 +280,6 @@ void GameScreen::showMove(const Drill::Outcome &outcome)
         m_speech->say(QStringLiteral("Score %1").arg(m_drill.score()));
         speakEquation();
     }
-}
-
-void GameScreen::showEnded()
-{
-    // The largest picture of the screen is read only now: reading it with the
-    // others made the screen take half as long again to open.
-    m_gameOver->setPixmap(
-        Pictures::loadFor(QDir(m_pictureFolder).filePath(QStringLiteral("GameOver.png")), m_gameOver));
-    m_speech->say(QStringLiteral("Game over. Score %1").arg(m_drill.score()));
-    m_clock.stop();
-    m_power->setFill(Paint::Red);
-    m_checkDelay.start();
-    m_blink.start();
 }
 
 void GameScreen::showClock()
@@ -359,17 +323,29 @@ void GameScreen::showTopTen()
     setItems(m_topTenList, m_topTen.visibleLines());
 }
 
-// A new equation, read as the screen shows it: "question mark times 7 equals
-// 84", "84 divided by 7 equals question mark".
+// The time left, said once a minute, then each of the last ten seconds.
+void GameScreen::speakClock()
+{
+    const Drill::Time time = m_drill.shownTime();
+    if (time.seconds == 0 && time.minutes > 0)
+        m_speech->say(
+            time.minutes == 1 ? QStringLiteral("1 minute left") : QStringLiteral("%1 minutes left").arg(time.minutes));
+    else if (time.minutes == 0 && time.seconds > 0 && time.seconds <= 10)
+        m_speech->say(QString::number(time.seconds));
+}
+
+// A new equation, read as the screen shows it, its answer still to be found:
+// "question mark times 7 equals 84", "84 divided by 7 equals question mark".
 void GameScreen::speakEquation()
 {
-    const auto equation = std::pair(m_drill.target(), m_drill.factor());
-    if (!m_drill.target() || equation == m_spokenEquation)
+    if (!m_drill.target() || !m_drill.factor())
+        return;
+    const std::pair equation(*m_drill.target(), *m_drill.factor());
+    if (equation == m_spokenEquation)
         return;
     m_spokenEquation = equation;
-    const QString target = spoken(m_drill.target()), factor = spoken(m_drill.factor()),
-                  answer = spoken(m_drill.answer());
+    const auto [target, factor] = equation;
     m_speech->say(m_choice.operation() == GameChoice::Operation::Multiplication
-            ? QStringLiteral("%1 times %2 equals %3").arg(answer, factor, target)
-            : QStringLiteral("%1 divided by %2 equals %3").arg(target, factor, answer));
+            ? QStringLiteral("question mark times %1 equals %2").arg(factor).arg(target)
+            : QStringLiteral("%1 divided by %2 equals question mark").arg(target).arg(factor));
 }

@@ -4,15 +4,16 @@
 #pragma once
 #include "Drill.h"
 #include "GameChoice.h"
+#include "Screen.h"
 #include "TopTenList.h"
 
 #include <QTimer>
-#include <QWidget>
 #include <array>
+#include <chrono>
 #include <vector>
 
 class Announcer;
-class KeyLabel;
+class Calendar;
 class MessageBoxes;
 class PlainLabel;
 class QLabel;
@@ -26,17 +27,33 @@ class SoundCue;
 // The game screen: one game of the chosen operation and level, from Start to
 // the end of the game. It shows its game's Top Ten list and, when the score
 // makes the list, records the player's initials in it.
-class GameScreen : public QWidget {
+class GameScreen final : public Screen {
     Q_OBJECT
 public:
-    GameScreen(const GameChoice &choice, ScoreStore &store, SoundCue &sound, RandomSource &random,
-        MessageBoxes &messages, const QString &pictureFolder, QWidget *parent = nullptr);
+    // The screen's timing: the clock's second; after the end, the ring and
+    // the Top Ten check, the blinking Game Over sign and the wait before the
+    // initials are asked for.
+    static constexpr std::chrono::milliseconds ClockTick{1000};
+    static constexpr std::chrono::milliseconds RingDelay{250};
+    static constexpr std::chrono::milliseconds BlinkInterval{500};
+    static constexpr std::chrono::milliseconds InitialsWait{4000};
+
+    struct Services {
+        ScoreStore &store;
+        SoundCue &sound;
+        RandomSource &random;
+        MessageBoxes &messages;
+        const Calendar &calendar;
+    };
+    GameScreen(const GameChoice &choice, const Services &services, const QString &pictureFolder,
+        QWidget *parent = nullptr);
 
     // Reads the game screens' pictures ahead, while the player is choosing,
     // so that Play opens a game screen without reading them.
     static void readPicturesAhead(const QString &pictureFolder, qreal ratio);
 
-    int score() const { return m_drill.score(); }
+    // The game as the screen shows it.
+    const Drill &drill() const { return m_drill; }
     // The new line goes into the list on screen, then into the list's file.
     void enterTopTen(const QString &initials);
 
@@ -46,34 +63,32 @@ signals:
     void qualified(); // the score made the Top Ten: the initials are due
     void finished(); // it did not, and the player has been told
 
-private slots:
+private:
+    void build();
     void onStartClicked();
     void onKeyClicked(int key);
     void onGoClicked();
     void onPassClicked();
     void onClockTick();
-    void onTopTenCheck();
-    void onSignBlink();
-    void onInitialsWait();
     void onEscape();
 
-private:
-    void build();
+    void showEnded();
+    void onTopTenCheck();
+    void onSignBlink();
+
     void play(std::optional<Sound> sound);
     void showMove(const Drill::Outcome &outcome);
-    void showEnded();
     void showClock();
     void showScore();
     void showEquation();
     void showBoard();
     void showPassed();
     void showTopTen();
+    void speakClock();
     void speakEquation();
 
     const GameChoice m_choice;
-    ScoreStore &m_store;
-    SoundCue &m_sound;
-    MessageBoxes &m_messages;
+    const Services m_services;
     Drill m_drill;
     TopTenList m_topTen;
     const QString m_pictureFolder;
@@ -92,8 +107,8 @@ private:
     QListWidget *m_topTenList = nullptr;
     QListWidget *m_passedList = nullptr;
     Announcer *m_speech = nullptr;
-    std::pair<std::optional<int>, std::optional<int>> m_spokenEquation;
-    QTimer m_clock{this}; // children of the screen, found by name
+    std::optional<std::pair<int, int>> m_spokenEquation;
+    QTimer m_clock{this};
     QTimer m_checkDelay{this};
     QTimer m_blink{this};
     QTimer m_initialsDelay{this};

@@ -37,11 +37,6 @@ void AnimatedPicture::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, frame);
 }
 
-QString AnimatedPicture::path() const
-{
-    return m_movie->fileName();
-}
-
 void AnimatedPicture::start()
 {
     m_running = true;
@@ -52,11 +47,6 @@ void AnimatedPicture::stop()
 {
     m_running = false;
     follow();
-}
-
-bool AnimatedPicture::isRunning() const
-{
-    return m_running;
 }
 
 void AnimatedPicture::showEvent(QShowEvent *event)

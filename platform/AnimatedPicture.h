@@ -16,13 +16,9 @@ class AnimatedPicture : public QLabel {
 public:
     explicit AnimatedPicture(QWidget *parent = nullptr);
     void setPath(const QString &path);
-    QString path() const;
     void start();
     void stop();
-    bool isRunning() const;
     QMovie *movie() const { return m_movie; }
-    // The device pixel ratio the shown file was drawn for (1 or 2).
-    qreal pictureRatio() const { return m_ratio; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,7 +27,7 @@ protected:
 
 private:
     QMovie *m_movie = nullptr;
-    qreal m_ratio = 1.0;
+    qreal m_ratio = 1.0; // the device pixel ratio the shown file was drawn for
     bool m_running = false; // started and not stopped, whether shown or not
     void follow(); // the movie runs exactly while running and shown
 };

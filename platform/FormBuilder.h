@@ -2,77 +2,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "Layout.h"
 #include "Widgets.h"
 
-#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
 
+class AnimatedPicture;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
 
-// A place on a form in twips (15 twips make one pixel), relative to the
-// client area of its window or frame.
-struct TwipsRect {
-    int left = 0, top = 0, width = 0, height = 0;
-};
-
-namespace twips {
-constexpr int toPx(int t)
+// A place in twips as pixels.
+constexpr QRect pixels(const TwipsRect &r)
 {
-    return t >= 0 ? (t * 2 + 15) / 30 : -((-t * 2 + 15) / 30);
+    return QRect(twips::toPx(r.left), twips::toPx(r.top), twips::toPx(r.width), twips::toPx(r.height));
 }
-constexpr QRect toPx(const TwipsRect &r)
-{
-    return QRect(toPx(r.left), toPx(r.top), toPx(r.width), toPx(r.height));
-}
-} // namespace twips
 
-// The two faces of the forms. Both are bold; sizes are in points at 96 dots
-// per inch, given to Qt as pixel sizes so that the layout does not depend on
-// the screen's reported resolution.
-enum class Face { SansSerif, Arial };
+// One of the program's faces, bold, at a size in points; given to Qt as a
+// pixel size so that the layout does not depend on the screen's reported
+// resolution.
 QFont boldFont(Face face, qreal points, bool italic = false);
 
-// How a label looks. An opaque label other than a yellow one carries white
-// text; a transparent or yellow one black text. Text sits at the top.
-struct LabelLook {
-    Face face = Face::SansSerif;
-    qreal points = 8.25;
-    Qt::Alignment align = Qt::AlignLeft;
-    Paint fill = Paint::None;
-    bool border = false;
-    bool italic = false;
-};
-
-// Makes the controls of one form, each named and placed in twips, and the
-// form itself: a fixed client size and a background colour. Pictures are
-// read from the folder given, in the file drawn for the screen's pixel
-// density (see Pictures); one that cannot be read leaves an empty rectangle.
+// Builds one form from its layout tables: the window itself, then each
+// control, named and placed, handed back typed so that the screen keeps it.
+// A later control lies over an earlier one; controls that take the focus
+// follow each other in the tab order in the order they are made. Pictures are
+// read from the folder given, in the file drawn for the screen's pixel density
+// (see Pictures); one that cannot be read leaves an empty rectangle.
 class FormBuilder {
 public:
-    FormBuilder(QWidget *form, const QString &pictureFolder = QString());
+    FormBuilder(QWidget *form, const Layout::Window &window, const QString &pictureFolder = QString());
 
-    void setClient(int widthTwips, int heightTwips, Paint background);
-
-    PlainLabel *label(const char *name, const TwipsRect &place, const QString &text, const LabelLook &look,
-        QWidget *parent = nullptr);
-    QLabel *picture(
-        const char *name, const TwipsRect &place, const QString &file, const QString &spokenName = QString());
-    QPushButton *button(
-        const char *name, const TwipsRect &place, const QString &text, qreal points, QWidget *parent = nullptr);
-    QListWidget *list(const char *name, const TwipsRect &place, Paint background, qreal points);
-    QGroupBox *frame(const char *name, const TwipsRect &place, const QString &caption, Paint background);
-    QRadioButton *option(QGroupBox *frame, const char *name, const TwipsRect &place, const QString &caption);
-    QCheckBox *checkBox(QGroupBox *frame, const char *name, const TwipsRect &place, const QString &caption);
-    ShapeWidget *shape(const char *name, const TwipsRect &place, ShapeWidget::Kind kind, Paint fill);
-    KeyLabel *key(const char *name, const TwipsRect &place, const QString &text, const LabelLook &look);
+    PlainLabel *label(const Layout::Label &label);
+    KeyLabel *key(const Layout::Label &key);
+    QLabel *picture(const Layout::Picture &picture);
+    AnimatedPicture *animation(const Layout::Picture &picture);
+    QPushButton *button(const Layout::Button &button);
+    QListWidget *list(const Layout::List &list);
+    QGroupBox *frame(const Layout::Frame &frame);
+    QRadioButton *option(QGroupBox *frame, const Layout::Choice &option);
+    QCheckBox *checkBox(QGroupBox *frame, const Layout::Choice &box);
+    ShapeWidget *shape(const Layout::Shape &shape);
+    QLineEdit *textBox(const Layout::TextBox &box);
+    QPlainTextEdit *textArea(const Layout::TextBox &box);
 
 private:
     template <typename W> W *place(W *widget, const char *name, const TwipsRect &place);
@@ -80,6 +60,3 @@ private:
     QWidget *m_form;
     QString m_pictureFolder;
 };
-
-// Centres a top-level window on the screen it will appear on.
-void centreOnScreen(QWidget *window);

@@ -3,19 +3,23 @@
 
 #include "KeyPreview.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 KeyPreview::KeyPreview(QWidget *form, std::function<bool(QKeyEvent *)> handler)
     : QObject(form)
+    , m_form(form)
     , m_handler(std::move(handler))
 {
-    form->installEventFilter(this);
-    for (QWidget *control : form->findChildren<QWidget *>())
-        control->installEventFilter(this);
+    // Key presses go to the focused control; the application sees them all first.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool KeyPreview::eventFilter(QObject *, QEvent *event)
+bool KeyPreview::eventFilter(QObject *watched, QEvent *event)
 {
-    return event->type() == QEvent::KeyPress && m_handler(static_cast<QKeyEvent *>(event));
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    auto *target = static_cast<QWidget *>(watched);
+    return target->window() == m_form && m_handler(static_cast<QKeyEvent *>(event));
 }

@@ -10,8 +10,7 @@ class QWidget;
 
 // Lets a form see every key press before the control that has the focus
 // does: the handler gets each key pressed in the form or any of its
-// controls, and takes it by returning true. Made after the form's
-// controls; it lives as long as the form.
+// controls, and takes it by returning true. It lives as long as the form.
 class KeyPreview final : public QObject {
 public:
     KeyPreview(QWidget *form, std::function<bool(QKeyEvent *)> handler);
@@ -20,5 +19,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *m_form;
     std::function<bool(QKeyEvent *)> m_handler;
 };

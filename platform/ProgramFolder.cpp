@@ -15,8 +15,6 @@
 #endif
 
 namespace {
-const QString BlankList = QStringLiteral("ScoresClear.dat");
-
 // A folder holds the program's files when any of them is there: a portable
 // folder that has lost its blank list still keeps its players' scores.
 bool holdsProgramFiles(const QString &folder)
@@ -26,7 +24,7 @@ bool holdsProgramFiles(const QString &folder)
     // Names compared by hand: a name filter would start a regular expression
     // engine, half a megabyte kept for the whole run, to look at a few names.
     const QDir dir(folder);
-    if (dir.exists(BlankList) || dir.exists(QStringLiteral("CLOCK.gif")))
+    if (dir.exists(QLatin1String(ProgramFolder::BlankList)) || dir.exists(QStringLiteral("CLOCK.gif")))
         return true;
     for (const char *name : SoundFiles) {
         if (dir.exists(QLatin1String(name)))
@@ -42,7 +40,7 @@ ProgramFolder::Locations ProgramFolder::locate(const QString &executableFolder, 
 {
     const QString exe = QDir::cleanPath(executableFolder);
     if (holdsProgramFiles(exe) && QFileInfo(exe).isWritable())
-        return {Mode::Portable, exe, exe};
+        return {exe, exe}; // portable
 
     // Installed, or a read-only copy of the portable folder.
     const QString beside = QDir::cleanPath(exe + QStringLiteral("/" TEMPOZAP_DATA_FROM_BIN));
@@ -52,10 +50,10 @@ ProgramFolder::Locations ProgramFolder::locate(const QString &executableFolder, 
             data = exe;
         } else {
             const QString found
-                = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("tempozap/") + BlankList);
+                = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("tempozap/") + QLatin1String(BlankList));
             if (!found.isEmpty())
                 data = QFileInfo(found).absolutePath();
         }
     }
-    return {Mode::Installed, data, QDir::cleanPath(userDataFolder)};
+    return {data, QDir::cleanPath(userDataFolder)}; // installed
 }

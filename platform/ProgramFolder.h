@@ -18,10 +18,10 @@
 //    program), or from "tempozap" in the system's data folders; the score
 //    files live in the player's own data folder.
 namespace ProgramFolder {
-enum class Mode { Portable, Installed };
+// The blank list, which a reset copies over a list.
+inline constexpr char BlankList[] = "ScoresClear.dat";
 
 struct Locations {
-    Mode mode = Mode::Portable;
     QString data; // read-only files
     QString scores; // the six score files
 };

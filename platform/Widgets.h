@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "Layout.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
 
-// The colours the forms are painted in.
-enum class Paint { None, Yellow, Red, Green, Blue, Teal, Cyan, Grey, DarkGrey };
 QColor colourOf(Paint paint);
 
 // A label that is either transparent (draws only its text) or opaque (fills
@@ -54,7 +54,7 @@ private:
 class ShapeWidget : public QWidget {
     Q_OBJECT
 public:
-    enum class Kind { Rectangle, RoundedRectangle, Circle };
+    using Kind = Layout::ShapeKind;
 
     ShapeWidget(Kind kind, Paint fill, QWidget *parent = nullptr);
     Paint fill() const { return m_fill; }

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -142,6 +143,15 @@ WindowRole windowRole(const QWidget *window)
 {
     const QVariant role = window ? window->property(RoleProperty) : QVariant();
     return role.isValid() ? WindowRole(role.toInt()) : WindowRole::Main;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
 void present(QWidget *window)

@@ -20,6 +20,9 @@ enum class WindowRole { Main, Secondary, Backdrop };
 void setWindowRole(QWidget *window, WindowRole role);
 WindowRole windowRole(const QWidget *window);
 
+// Places a top-level window in the middle of the screen it will appear on.
+void centreOnScreen(QWidget *window);
+
 // Shows a window over the program's others as the active one. A window that
 // opens has the focus on the first control of its tab order (unless it chose
 // another); one shown again has it where it was.

@@ -7,11 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 
-QRect workAreaTwips(const QWidget *window)
+QRect ScreenWorkArea::of(const QWidget *window) const
 {
     QScreen *screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return {};
-    const QRect px = screen->availableGeometry();
-    return QRect(px.x() * 15, px.y() * 15, px.width() * 15, px.height() * 15);
+    return screen ? screen->availableGeometry() : QRect();
 }

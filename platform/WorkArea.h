@@ -6,6 +6,15 @@
 
 class QWidget;
 
-// The desktop work area (the screen without panels and task bars) of the
-// screen a window is on, in twips.
-QRect workAreaTwips(const QWidget *window);
+// The desktop work area (the screen without panels and task bars), in pixels,
+// of the screen a window is on.
+class WorkArea {
+public:
+    virtual ~WorkArea() = default;
+    virtual QRect of(const QWidget *window) const = 0;
+};
+
+class ScreenWorkArea final : public WorkArea {
+public:
+    QRect of(const QWidget *window) const override;
+};

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include <QWidget>
+#include "Screen.h"
 
 class MessageBoxes;
 class QLineEdit;
@@ -11,7 +11,7 @@ class QLineEdit;
 // characters, upper case, one byte each. OK hands them on; OK and Cancel,
 // and a close from the title bar, then close the dialog. It stands over the
 // window given as its parent.
-class InitialsDialog final : public QWidget {
+class InitialsDialog final : public Screen {
     Q_OBJECT
 public:
     explicit InitialsDialog(MessageBoxes &messages, QWidget *parent = nullptr);
@@ -22,17 +22,10 @@ public:
 
 signals:
     void initialsEntered(const QString &initials);
-    void closed(); // by OK, Cancel or the title bar; not when the program closes it
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void onOkClicked();
-    void onCancelClicked();
-    void leave();
 
     MessageBoxes &m_messages;
     QLineEdit *m_initials = nullptr;
-    bool m_left = false;
 };

@@ -4,92 +4,58 @@
 #include "ResetScreen.h"
 
 #include "FormBuilder.h"
-#include "GameChoice.h"
 #include "MessageBoxes.h"
+#include "ResetLayout.h"
 #include "ScoreStore.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
 
+using namespace ResetLayout;
+
 namespace {
-using Operation = GameChoice::Operation;
-using Level = GameChoice::Level;
-
 const QString Title = QStringLiteral("Reset to Zero");
-
-// The six boxes, in the order their lists are reset.
-struct Box {
-    const char *name;
-    GameChoice choice;
-    int top; // in its frame
-    const char *caption;
-};
-constexpr Box Boxes[] = {
-    {"chkDN", {Operation::Division, Level::Novice}, 360, "Novice"},
-    {"chkDI", {Operation::Division, Level::Intermediate}, 780, "Intermediate"},
-    {"chkDE", {Operation::Division, Level::Expert}, 1200, "Expert"},
-    {"chkMN", {Operation::Multiplication, Level::Novice}, 360, "Novice"},
-    {"chkMI", {Operation::Multiplication, Level::Intermediate}, 780, "Intermediate"},
-    {"chkME", {Operation::Multiplication, Level::Expert}, 1200, "Expert"},
-};
 
 // "Division Novice" ...
 QString nameOf(const GameChoice &choice)
 {
-    const char *operation = choice.operation() == Operation::Multiplication ? "Multiplication" : "Division";
-    for (const Box &box : Boxes) {
-        if (box.choice == choice)
-            return QString::fromLatin1(operation) + QLatin1Char(' ') + QString::fromLatin1(box.caption);
+    for (const Game &game : Games) {
+        for (const Box &box : game.boxes) {
+            if (box.list == choice)
+                return QString::fromLatin1(game.frame.caption) + QLatin1Char(' ') + QString::fromLatin1(box.box.caption);
+        }
     }
     return QString();
 }
 } // namespace
 
 ResetScreen::ResetScreen(const ScoreStore &store, MessageBoxes &messages, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    : Screen(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_store(store)
     , m_messages(messages)
 {
-    setObjectName(QStringLiteral("frmReset"));
-    setWindowTitle(QStringLiteral("Tempozap"));
-    FormBuilder form(this);
-    form.setClient(7020, 3615, Paint::Yellow);
-
-    LabelLook look;
-    look.points = 12;
-    PlainLabel *text = form.label("Label1", {240, 120, 3135, 2295},
-        QStringLiteral("Use this form to reset Top Ten Scorers' lists to zero. "
-                       "Choose Game/s and Level/s and click \"Reset\" button. "),
-        look);
-    text->setTextFormat(Qt::PlainText);
-    text->setWordWrap(true);
-
-    QGroupBox *multiplication
-        = form.frame("Frame1", {4440, 120, 2295, 1575}, QStringLiteral("Multiplication"), Paint::Yellow);
-    QGroupBox *division = form.frame("Frame2", {4440, 1920, 2295, 1575}, QStringLiteral("Division"), Paint::Yellow);
-    for (int i : {3, 4, 5, 0, 1, 2}) { // the multiplication frame's boxes come first in the tab order
-        const Box &box = Boxes[i];
-        QGroupBox *frame = box.choice.operation() == Operation::Multiplication ? multiplication : division;
-        form.checkBox(frame, box.name, {120, box.top, 1815, 255}, QString::fromLatin1(box.caption));
+    FormBuilder form(this, Form);
+    form.label(Text);
+    for (std::size_t g = 0; g < Games.size(); ++g) {
+        QGroupBox *frame = form.frame(Games[g].frame);
+        for (std::size_t b = 0; b < Games[g].boxes.size(); ++b)
+            m_boxes[g][b] = form.checkBox(frame, Games[g].boxes[b].box);
     }
-
-    QPushButton *reset = form.button("cmdReset", {480, 2640, 1215, 495}, QStringLiteral("Reset"), 9.75);
-    QPushButton *cancel = form.button("cmdCancel", {1920, 2640, 1215, 495}, QStringLiteral("Cancel"), 9.75);
-    connect(reset, &QPushButton::clicked, this, &ResetScreen::onResetClicked);
-    connect(cancel, &QPushButton::clicked, this, &ResetScreen::leave);
-    centreOnScreen(this);
+    connect(form.button(Reset), &QPushButton::clicked, this, &ResetScreen::onResetClicked);
+    connect(form.button(Cancel), &QPushButton::clicked, this, &QWidget::close); // cmdCancel_Click
 }
 
-// cmdReset_Click
+// cmdReset_Click: the chosen lists are reset division first, then multiplication.
 void ResetScreen::onResetClicked()
 {
     QList<GameChoice> chosen;
-    for (const Box &box : Boxes) {
-        if (findChild<QCheckBox *>(QString::fromLatin1(box.name))->isChecked())
-            chosen.append(box.choice);
+    for (std::size_t g = Games.size(); g-- > 0;) {
+        for (std::size_t b = 0; b < Games[g].boxes.size(); ++b) {
+            if (m_boxes[g][b]->isChecked())
+                chosen.append(Games[g].boxes[b].list);
+        }
     }
     if (chosen.isEmpty())
         return;
@@ -101,19 +67,9 @@ void ResetScreen::onResetClicked()
         QStringList names;
         for (const GameChoice &choice : failed)
             names << nameOf(choice);
-        m_messages.ask(this, QStringLiteral("These lists could not be reset:\r\n") + names.join(QStringLiteral("\r\n")),
-            Title, MsgButtons::Ok, MsgIcon::Exclamation);
+        m_messages.ask(this, QStringLiteral("These lists could not be reset:\n") + names.join(QLatin1Char('\n')), Title,
+            MsgButtons::Ok, MsgIcon::Exclamation);
     }
-    leave();
-}
-
-// cmdCancel_Click, and the end of a reset.
-void ResetScreen::leave()
-{
-    if (m_left)
-        return;
-    m_left = true;
-    emit closed();
     close();
 }
 
@@ -124,15 +80,4 @@ void ResetScreen::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void ResetScreen::closeEvent(QCloseEvent *event)
-{
-    // Closed by the window system (a key of the desktop can close a window
-    // without a title bar): the start screen comes back as with Cancel.
-    if (event->spontaneous() && !m_left) {
-        m_left = true;
-        emit closed();
-    }
-    QWidget::closeEvent(event);
 }

@@ -2,30 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-#include <QWidget>
+#include "Screen.h"
+
+#include <array>
 
 class MessageBoxes;
+class QCheckBox;
 class ScoreStore;
 
 // The maintenance screen that sets chosen Top Ten lists back to ten zero
 // lines. Reset (after Yes) and Cancel both close it.
-class ResetScreen final : public QWidget {
+class ResetScreen final : public Screen {
     Q_OBJECT
 public:
     ResetScreen(const ScoreStore &store, MessageBoxes &messages, QWidget *parent = nullptr);
 
-signals:
-    void closed(); // by Reset, Cancel or the window system; not when the program closes it
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void onResetClicked();
-    void leave();
 
     const ScoreStore &m_store;
     MessageBoxes &m_messages;
-    bool m_left = false;
+    std::array<std::array<QCheckBox *, 3>, 2> m_boxes{}; // by game, then level, as laid out
 };

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Drives the real program in the test command's X server as a player does, with xdotool, and reads it over
-AT-SPI as a screen reader does: controls by role and name, game labels by their places in the layout header."""
+AT-SPI as a screen reader does: controls by role and name, game labels by their places in the layout that the
+build writes out (layout.json beside the program)."""
 
+import json
 import os
 import pathlib
 import re
@@ -16,8 +18,9 @@ import unittest
 import warnings
 
 BUILD = sys.argv.pop(1) if len(sys.argv) > 1 else "."
-with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../game/GameLayout.h")) as header:
-    LAYOUT = header.read()
+# The build's layout.json: beside the program, or where TEMPOZAP_LAYOUT says (for an installed program).
+LAYOUT = json.loads(pathlib.Path(os.environ.get("TEMPOZAP_LAYOUT") or os.path.join(BUILD, "layout.json")).read_text())
+LAYOUT = LAYOUT["windows"]
 if not os.environ.get("DISPLAY") or not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
     print("needs the X server and the buses that the test command starts: skipped")
     sys.exit(77)
@@ -29,12 +32,9 @@ Atspi.set_timeout(10000, 15000)  # a sound blocks the program: the ring lasts 1.
 ALERT, DIALOG, FRAME, BUTTON = pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME, pyatspi.ROLE_PUSH_BUTTON
 
 
-def place(name, variant):
-    """A label's place in pixels, from the layout header (the variant's own first)."""
-    for text in (LAYOUT[LAYOUT.index("Variant " + variant):], LAYOUT):
-        found = re.search(r'"%s", \{(\d+), (\d+), (\d+), (\d+)\}' % re.escape(name), text)
-        if found:
-            return tuple((int(v) * 2 + 15) // 30 for v in found.groups())
+def window_named(title):
+    """A window's layout by its title."""
+    return next(w for w in LAYOUT.values() if w["title"] == title)
 
 
 def run(*args):
@@ -132,10 +132,10 @@ class Game:
         self.window = program.window("Tempozap - " + operation)
         x, y = extents(self.window)[:2]
         labels = {extents(n): n for n in nodes(self.window, pyatspi.ROLE_LABEL)}
-        names = dict(target="lblProduct" if operation == "Multiplication" else "lblDividend", factor="lblRight(61)",
-                     answer="lblLeft(60)", score="lblScore", minutes="lblMin", seconds="lblSec")
-        self.labels = {key: labels[(x + p[0], y + p[1]) + p[2:]] for key, p in
-                       ((key, place(name, operation)) for key, name in names.items())}
+        layout = window_named("Tempozap - " + operation)
+        names = dict(layout["roles"], score="lblScore", minutes="lblMin", seconds="lblSec")
+        self.labels = {key: labels[(x + p[0], y + p[1]) + tuple(p[2:])] for key, p in
+                       ((key, layout["controls"][name]["rect"]) for key, name in names.items())}
         self.buttons = {b.name: extents(b) for b in nodes(self.window, BUTTON)}
 
     def text(self, key):

@@ -69,6 +69,7 @@ private slots:
         QCOMPARE(list.count(), 10);
         QCOMPARE(list.lines().first(), lowest);
         QCOMPARE(list.lowestScore(), lowest.left(5).toInt());
+        QVERIFY(!list.admits(list.lowestScore()) && list.admits(list.lowestScore() + 1)); // only a score above it
         QCOMPARE(list.visibleLines().mid(0, highest.size()), highest);
         const QByteArray written = ScoreRecord::serialise(list);
         QVERIFY(ScoreRecord::isWellFormedList(written));
@@ -161,7 +162,7 @@ private slots:
         QTest::mouseClick(reset.findChild<QPushButton *>("cmdReset"), Qt::LeftButton);
         QCOMPARE(s.messages.asked,
             (QStringList{"Reset Selected Lists?|Reset to Zero",
-                "These lists could not be reset:\r\nDivision Intermediate\r\nMultiplication Novice|Reset to Zero"}));
+                "These lists could not be reset:\nDivision Intermediate\nMultiplication Novice|Reset to Zero"}));
     }
 
     // A child process saves two lists, A and B, in turn as fast as it can and

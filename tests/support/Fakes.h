@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include "Calendar.h"
 #include "MessageBoxes.h"
 #include "RandomSource.h"
 #include "SoundCue.h"
+#include "WorkArea.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QtTest>
 #include <cstdio>
 #include <deque>
+#include <functional>
 
 // Remembers the file of every sound asked for, in order, and plays nothing.
 struct RecordingSound final : SoundCue {
@@ -24,10 +27,25 @@ struct ScriptedMessages final : MessageBoxes {
     MsgAnswer ask(QWidget *, const QString &prompt, const QString &title, MsgButtons buttons, MsgIcon) override
     {
         asked << prompt + '|' + title;
+        if (onAsk)
+            onAsk();
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
     }
     QStringList asked;
+    std::function<void()> onAsk; // what happens while the box is up
     MsgAnswer answer = MsgAnswer::No;
+};
+
+// One day, always.
+struct FixedCalendar final : Calendar {
+    QDate today() const override { return day; }
+    QDate day{2026, 7, 4};
+};
+
+// A desktop whose panels take the top 24 and the bottom 40 pixels of an 1280 x 1024 screen.
+struct FakeWorkArea final : WorkArea {
+    QRect of(const QWidget *) const override { return area; }
+    QRect area{0, 24, 1280, 960};
 };
 
 inline QByteArray contents(const QString &path)
@@ -50,6 +68,8 @@ struct Surroundings {
     RecordingSound sound;
     ScriptedMessages messages;
     SeededRandomSource random{7};
+    FixedCalendar calendar;
+    FakeWorkArea workArea;
 };
 
 // A timer of a screen going off, as its interval runs out; false when it is not running.
