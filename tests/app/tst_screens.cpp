@@ -18,9 +18,11 @@
 #include "GameLayout.h"
 #include "GameScreen.h"
 #include "ScoreRecord.h"
+#include "ResetLayout.h"
 #include "Shell.h"
 #include "StartLayout.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMovie>
@@ -192,7 +194,22 @@ const std::map<QString, std::function<void(Program &)>> Roads{
     {"reset",
         [](Program &) {
             QTest::keyClick(shownWindow("frmStart"), Qt::Key_F2);
-            click("frmReset", "chkMN");
+            control<QCheckBox>("frmReset", "chkMN")->click();
+        }},
+    // The message boxes, as the program shows them.
+    {"quit-box", [](Program &) { click("frmStart", StartLayout::Cancel.name); }},
+    {"reset-box",
+        [](Program &p) {
+            Roads.at("reset")(p);
+            click("frmReset", ResetLayout::Reset.name);
+        }},
+    {"sorry-box",
+        [](Program &p) {
+            p.s.write("MIScores.dat", QByteArray("32000 TOP 01/01/26").repeated(10));
+            p.play("optMult(0)", "optIntermediate(1)");
+            p.press(Start.name);
+            while (fire(p.game(), "tmrGame")) { }
+            fire(p.game(), "tmrOver");
         }},
 };
 } // namespace
@@ -207,7 +224,7 @@ private slots:
         QTest::addColumn<QString>("road");
         for (const char *game : {"", "mult", "div"}) {
             for (const auto &[road, how] : Roads) {
-                const bool inGame = !QStringList{"start", "rules", "reset"}.contains(road);
+                const bool inGame = !QStringList{"start", "rules", "reset", "quit-box", "reset-box", "sorry-box"}.contains(road);
                 if (inGame == (*game != 0))
                     QTest::newRow(qPrintable((*game ? game + QStringLiteral("-") : QString()) + road)) << game << road;
             }
@@ -224,12 +241,16 @@ private slots:
             QSKIP("kept at twice the density: the start screen, the game screens' pictures and the reset screen");
         Program p;
         p.s.write("MIScores.dat", "05000 EVE 08/09/2500300 AMY 01/02/2526000 IVY 02/16/26");
+        QImage shown;
+        p.s.messages.real = road.endsWith("-box");
+        p.s.messages.onAsk = [&] { shown = p.stacking.picture(); }; // the screen while the box is up
         if (!game.isEmpty())
             p.play(game == "mult" ? "optMult(0)" : "optDiv(1)", "optIntermediate(1)");
         Roads.at(road)(p);
         if (QWidget *focus = QApplication::focusWidget())
             focus->clearFocus();
-        const QImage shown = p.stacking.picture();
+        if (!p.s.messages.real)
+            shown = p.stacking.picture();
 
         // One set of pictures for each toolkit version: text and scroll bars are drawn its own way.
         const QString set = QStringLiteral("qt%1.%2").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR);

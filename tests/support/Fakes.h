@@ -23,17 +23,28 @@ struct RecordingSound final : SoundCue {
 };
 
 // Answers OK to a message and No (or the answer set) to a question, and remembers each prompt with its title.
+// With real set, the program's own box is shown until onAsk has run, then closed with Escape.
 struct ScriptedMessages final : MessageBoxes {
-    MsgAnswer ask(QWidget *, const QString &prompt, const QString &title, MsgButtons buttons, MsgIcon) override
+    MsgAnswer ask(QWidget *parent, const QString &prompt, const QString &title, MsgButtons buttons,
+        MsgIcon icon) override
     {
         asked << prompt + '|' + title;
-        if (onAsk)
+        if (real) {
+            QTimer::singleShot(0, [this] {
+                if (onAsk)
+                    onAsk();
+                QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+            });
+            ModalMessageBoxes().ask(parent, prompt, title, buttons, icon);
+        } else if (onAsk) {
             onAsk();
+        }
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
     }
     QStringList asked;
     std::function<void()> onAsk; // what happens while the box is up
     MsgAnswer answer = MsgAnswer::No;
+    bool real = false;
 };
 
 // One day, always.
