@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Accessibility.h"
+#include "DisplayPlatform.h"
 #include "MessageBoxes.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
@@ -16,6 +17,7 @@
 
 int main(int argc, char *argv[])
 {
+    choosePlatform(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempozap"));
     QApplication::setDesktopFileName(QStringLiteral(TEMPOZAP_APP_ID));
