@@ -8,11 +8,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 template <typename L> L *style(L *label, const QString &text, const LabelLook &look)
@@ -152,13 +150,4 @@ QCheckBox *FormBuilder::checkBox(QGroupBox *frame, const char *name, const Twips
 ShapeWidget *FormBuilder::shape(const char *name, const TwipsRect &where, ShapeWidget::Kind kind, Paint fill)
 {
     return place(new ShapeWidget(kind, fill, m_form), name, where);
-}
-
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->geometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }

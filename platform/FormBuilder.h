@@ -3,6 +3,7 @@
 
 #pragma once
 #include "Widgets.h"
+#include "WindowRole.h" // centreOnScreen(), which every screen calls
 
 #include <QColor>
 #include <QFont>
@@ -80,6 +81,3 @@ private:
     QWidget *m_form;
     QString m_pictureFolder;
 };
-
-// Centres a top-level window on the screen it will appear on.
-void centreOnScreen(QWidget *window);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
+#include <QMargins>
+#include <QRect>
 
 class QWidget;
 
@@ -19,6 +21,15 @@ enum class WindowRole { Main, Secondary, Backdrop };
 // shown; the hints are stated again each time it is shown.
 void setWindowRole(QWidget *window, WindowRole role);
 WindowRole windowRole(const QWidget *window);
+
+// Centres a top-level window on the screen it will appear on, frame and
+// title bar included: the frame is asked of the window manager when the window
+// is first shown. Where no window manager tells it (or on native Wayland, where
+// the compositor places every window), the client area is centred.
+void centreOnScreen(QWidget *window);
+// Where a client area of that size goes so that, with the frame around it,
+// the whole window is centred on the screen.
+QRect centredOnScreen(const QRect &screen, const QSize &client, const QMargins &frame);
 
 // Shows a window over the program's others as the active one. A window that
 // opens has the focus on the first control of its tab order (unless it chose

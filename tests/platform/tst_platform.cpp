@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The platform layer's decisions about the window system: which platform the
-// program runs on in each kind of session.
+// program runs on in each kind of session, and where a window goes so that it
+// is centred with its frame.
 #include "DisplayPlatform.h"
+#include "WindowRole.h"
 
 #include <QtTest>
 
@@ -42,6 +44,33 @@ private slots:
         QFETCH(bool, argument);
         QFETCH(QByteArray, chosen);
         QCOMPARE(platformFor({qpa, type, wayland, x11, argument}), chosen);
+    }
+
+    void wholeWindowIsCentred_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<QRect>("placed");
+        QTest::newRow("no frame") << QRect(0, 0, 1280, 1024) << QSize(620, 245) << QMargins()
+                                  << QRect(330, 389, 620, 245);
+        // openbox: a 1-pixel border and a 20-pixel title bar.
+        QTest::newRow("openbox dialog") << QRect(0, 0, 1280, 1024) << QSize(362, 93) << QMargins(1, 20, 1, 1)
+                                        << QRect(459, 475, 362, 93);
+        // A second monitor right of the first; a 37-pixel title bar, no border.
+        QTest::newRow("second screen") << QRect(1280, 0, 1920, 1080) << QSize(362, 93) << QMargins(0, 37, 0, 0)
+                                       << QRect(2059, 512, 362, 93);
+    }
+    void wholeWindowIsCentred()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QSize, client);
+        QFETCH(QMargins, frame);
+        QFETCH(QRect, placed);
+        QCOMPARE(centredOnScreen(screen, client, frame), placed);
+        const QRect whole = placed.marginsAdded(frame);
+        QVERIFY(
+            qAbs(whole.center().x() - screen.center().x()) <= 1 && qAbs(whole.center().y() - screen.center().y()) <= 1);
     }
 };
 
