@@ -114,6 +114,7 @@ void Shell::offer(PlayAgainDialog::Mode mode)
         return;
     if (!m_playAgain) {
         auto *dialog = track(m_playAgain, new PlayAgainDialog);
+        setOwner(dialog, m_game);
         connect(dialog, &PlayAgainDialog::playAgainChosen, this, &Shell::playAgain);
         connect(dialog, &PlayAgainDialog::quitChosen, this, &Shell::quit);
     }

@@ -6,11 +6,13 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -27,6 +29,7 @@
 namespace {
 const char *const RoleProperty = "tempozapWindowRole";
 const char *const CentreProperty = "tempozapCentreOnShow";
+const char *const OwnerProperty = "tempozapOwner";
 
 #ifdef TZ_HAVE_XCB
 // The atoms of the window states, asked of the X server once, all in one
@@ -248,6 +251,16 @@ void centreWithFrame(QWidget *window)
         centreWhenFramed(window);
 }
 
+// A window given an owner is its transient: the window manager keeps it
+// above the owner (and out of the task bar with it).
+void keepAboveOwner(QWidget *window)
+{
+    QWindow *handle = window->windowHandle();
+    QWidget *owner = window->property(OwnerProperty).value<QPointer<QWidget>>();
+    if (handle && owner && owner != window && owner->windowHandle())
+        handle->setTransientParent(owner->windowHandle());
+}
+
 void stateHints(QWidget *window)
 {
 #ifdef TZ_HAVE_XCB
@@ -270,6 +283,7 @@ public:
         if (event->type() == QEvent::Show) { // set on windows only, before they are mapped
             auto *window = static_cast<QWidget *>(watched);
             window->winId();
+            keepAboveOwner(window);
             centreWithFrame(window);
             stateHints(window);
         }
@@ -295,6 +309,12 @@ void setWindowRole(QWidget *window, WindowRole role)
     window->setProperty(RoleProperty, int(role));
     if (role == WindowRole::Backdrop)
         window->setWindowFlag(Qt::WindowStaysOnBottomHint);
+    watch(window);
+}
+
+void setOwner(QWidget *window, QWidget *owner)
+{
+    window->setProperty(OwnerProperty, QVariant::fromValue(QPointer<QWidget>(owner)));
     watch(window);
 }
 

@@ -22,6 +22,11 @@ enum class WindowRole { Main, Secondary, Backdrop };
 void setWindowRole(QWidget *window, WindowRole role);
 WindowRole windowRole(const QWidget *window);
 
+// Keeps a top-level window above another as its transient (a dialog above the
+// screen it speaks for), without making it that window's child widget.
+// Call it before the window is shown.
+void setOwner(QWidget *window, QWidget *owner);
+
 // Centres a top-level window on the screen it will appear on, frame and
 // title bar included: the frame is asked of the window manager when the window
 // is first shown. Where no window manager tells it (or on native Wayland, where
