@@ -31,6 +31,18 @@ const char *const RoleProperty = "tempozapWindowRole";
 const char *const CentreProperty = "tempozapCentreOnShow";
 const char *const OwnerProperty = "tempozapOwner";
 
+// The backdrop, which native Wayland windows are kept above (see keepAboveOwner).
+QPointer<QWidget> &backdrop()
+{
+    static QPointer<QWidget> window;
+    return window;
+}
+
+bool nativeWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 #ifdef TZ_HAVE_XCB
 // The atoms of the window states, asked of the X server once, all in one
 // round trip, and kept for the run.
@@ -251,13 +263,18 @@ void centreWithFrame(QWidget *window)
         centreWhenFramed(window);
 }
 
-// A window given an owner is its transient: the window manager keeps it
-// above the owner (and out of the task bar with it).
+// Native Wayland gives a window no stacking of its own: every window that is
+// not already kept above another is kept above the backdrop, which a
+// compositor then never raises over it.
 void keepAboveOwner(QWidget *window)
 {
     QWindow *handle = window->windowHandle();
+    if (!handle)
+        return;
     QWidget *owner = window->property(OwnerProperty).value<QPointer<QWidget>>();
-    if (handle && owner && owner != window && owner->windowHandle())
+    if (!owner && nativeWayland() && windowRole(window) != WindowRole::Backdrop && !handle->transientParent())
+        owner = backdrop();
+    if (owner && owner != window && owner->windowHandle())
         handle->setTransientParent(owner->windowHandle());
 }
 
@@ -307,8 +324,14 @@ void watch(QWidget *window)
 void setWindowRole(QWidget *window, WindowRole role)
 {
     window->setProperty(RoleProperty, int(role));
-    if (role == WindowRole::Backdrop)
+    if (role == WindowRole::Backdrop) {
         window->setWindowFlag(Qt::WindowStaysOnBottomHint);
+        backdrop() = window;
+        // A native Wayland window cannot place itself: the compositor fits a
+        // maximised one to the work area instead.
+        if (nativeWayland())
+            window->setWindowState(Qt::WindowMaximized);
+    }
     watch(window);
 }
 

@@ -13,8 +13,10 @@ class QWidget;
 //    and the pager.
 //  - Backdrop: the full-screen backdrop; kept below the program's other
 //    windows (also when it is clicked) and out of the task bar and pager.
-// On X11 this is stated through the window manager state hints; elsewhere
-// only what the toolkit itself offers (staying at the bottom) applies.
+// On X11 this is stated through the window manager state hints. Native
+// Wayland offers no such hints: there the backdrop is maximised (the
+// compositor fits it to the work area) and every other window without an
+// owner is kept above it as its transient.
 enum class WindowRole { Main, Secondary, Backdrop };
 
 // Gives a top-level window its role. Call it before the window is first
