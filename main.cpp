@@ -3,6 +3,7 @@
 
 #include "Accessibility.h"
 #include "Calendar.h"
+#include "DisplayPlatform.h"
 #include "MessageBoxes.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
@@ -18,6 +19,7 @@
 
 int main(int argc, char *argv[])
 {
+    choosePlatform(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempozap"));
     QApplication::setDesktopFileName(QStringLiteral(TEMPOZAP_APP_ID));

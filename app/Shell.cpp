@@ -98,6 +98,7 @@ void Shell::offer(PlayAgainDialog::Mode mode)
         return;
     if (!m_playAgain) {
         auto *dialog = open(m_playAgain, WindowRole::Secondary, new PlayAgainDialog);
+        setOwner(dialog, m_game);
         connect(dialog, &PlayAgainDialog::playAgainChosen, this, &Shell::playAgain);
         connect(dialog, &PlayAgainDialog::quitChosen, this, &Shell::quit);
         connect(dialog, &Screen::closed, this, [this] { // CANCEL, or closed by the window system

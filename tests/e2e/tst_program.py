@@ -55,6 +55,14 @@ def states(program, title):
     return {atom.strip() for atom in out.split("=")[1].split(",")} if "=" in out else set()
 
 
+def whole(program, title):  # a window with its frame and title bar, as x, y, width and height
+    wid = run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.proc.pid), "--name", "^%s$" % title)
+    info = run("xwininfo", "-id", wid)
+    x, y, w, h = map(int, re.findall(r"(?:Absolute upper-left [XY]|Width|Height):\s+(-?\d+)", info))
+    left, right, top, bottom = map(int, re.findall(r"\d+", run("xprop", "-id", wid, "_NET_FRAME_EXTENTS")))
+    return x - left, y - top, w + left + right, h + top + bottom
+
+
 class Games(TestCase):
     def setUp(self):
         self.home = tempfile.mkdtemp(prefix="tempozap-orca-")
@@ -130,6 +138,8 @@ class Games(TestCase):
         self.focus(game.window, focus)
         nodes(game.window, BUTTON, "Quit")[0].queryAction().doAction(0)  # as a screen reader presses it
         self.said("^Tempozap dialog QUIT, ARE YOU SURE\\?$")
+        x, y, w, h = whole(p, "Tempozap")
+        self.assertLessEqual(abs(2 * x + w - 1280) + abs(2 * y + h - 1024), 2, "centred, title bar included")
         self.assertTrue(SKIP <= states(p, "Tempozap - Multiplication") & states(p, "Tempozap"), "not in the task bar")
         p.press(p.window("Tempozap", DIALOG, has="CANCEL"), "CANCEL")
         self.active("Tempozap - Multiplication")

@@ -69,6 +69,12 @@ def click(box):
     run("xdotool", "mousemove", str(box[0] + box[2] // 2), str(box[1] + box[3] // 2), "click", "1")
 
 
+def activate(node):
+    """A control pressed: by a click in the middle of it; where no clicks can be sent (a Wayland compositor) the
+    caller sets this to the control's own action, as a screen reader presses it."""
+    click(extents(node))
+
+
 class Program:
     """The program and its files copied to a folder of the test's (the installed one run as it is)."""
 
@@ -81,7 +87,8 @@ class Program:
                 shutil.copy2(os.path.join(BUILD, name), self.folder)
         for name, data in dict(scores).items():
             pathlib.Path(self.path(name)).write_bytes(data)
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **dict(env))
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1") | dict(env)
+        env = {name: value for name, value in env.items() if value is not None}  # None: left out
         self.proc = subprocess.Popen([installed or self.path("tempozap")], cwd=self.folder, env=env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.app = poll(lambda: [a for a in pyatspi.Registry.getDesktop(0) if a and a.get_process_id() == self.proc.pid],
@@ -104,7 +111,7 @@ class Program:
                     what="window %r" % name)[0]
 
     def press(self, window, name, role=BUTTON):
-        click(extents(poll(lambda: nodes(window, role, re.escape(name)), what=name)[0]))
+        activate(poll(lambda: nodes(window, role, re.escape(name)), what=name)[0])
 
     def keys(self, title, *keys):
         """Real key presses into the window that has this title."""
@@ -136,7 +143,7 @@ class Game:
         names = dict(layout["roles"], score="lblScore", minutes="lblMin", seconds="lblSec")
         self.labels = {key: labels[(x + p[0], y + p[1]) + tuple(p[2:])] for key, p in
                        ((key, layout["controls"][name]["rect"]) for key, name in names.items())}
-        self.buttons = {b.name: extents(b) for b in nodes(self.window, BUTTON)}
+        self.buttons = {b.name: b for b in nodes(self.window, BUTTON)}
 
     def text(self, key):
         return self.labels[key].name
@@ -148,7 +155,7 @@ class Game:
         return self.text("minutes") + ":" + self.text("seconds")
 
     def press(self, name):
-        click(self.buttons[name])
+        activate(self.buttons[name])
 
     def list(self, name):
         return [item.name for item in nodes(self.window, pyatspi.ROLE_LIST, name)[0]]
