@@ -43,6 +43,7 @@ public:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // One of an announcer's notifications: its name is the text last said with it.
 class AnnouncerItem final : public QWidget {
 public:
@@ -73,6 +74,7 @@ public:
         return t == QAccessible::Name ? static_cast<AnnouncerItem *>(widget())->text : QString();
     }
 };
+#endif
 
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
@@ -83,8 +85,10 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new KeyAccessible(static_cast<KeyLabel *>(widget));
     if (className != QLatin1String("QWidget"))
         return nullptr;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (auto *item = dynamic_cast<AnnouncerItem *>(widget))
         return new NotificationAccessible(item);
+#endif
     // A notification is read without its role when it is in a status bar.
     if (dynamic_cast<Announcer *>(widget))
         return new QAccessibleWidget(widget, QAccessible::StatusBar);
@@ -103,10 +107,12 @@ Announcer::Announcer(QWidget *window)
     setGeometry(0, 0, 0, 0);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // The notifications take turns: a screen reader skips an event of an
     // object when a newer one of the same object is waiting.
     for (int i = 0; i < 4; ++i)
         m_items.append(new AnnouncerItem(this));
+#endif
     m_flush.setSingleShot(true);
     m_flush.setInterval(0);
     connect(&m_flush, &QTimer::timeout, this, &Announcer::flush);
@@ -125,9 +131,14 @@ void Announcer::flush()
     emit said(text);
     if (!QAccessible::isActive())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(this, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
     auto *item = static_cast<AnnouncerItem *>(m_items.at(m_next));
     m_next = (m_next + 1) % int(m_items.size());
     item->text = text;
     QAccessibleEvent shown(item, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }

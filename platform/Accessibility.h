@@ -17,10 +17,12 @@ void installAccessibility();
 // Says texts through the screen reader without changing anything seen or
 // heard: a child of a window, of no size, that draws nothing and never takes
 // the focus. Texts said in one turn of the event loop are joined into one
-// utterance. A screen reader reads each text some milliseconds after it is
-// said, so a text stays until the window is shown again. A key or mouse press,
-// or leaving the active window, cuts off what is being read: a text is best
-// said in the window that stays active.
+// utterance. With Qt 6.8 and later an utterance is the toolkit's announcement;
+// before, it is the name of a notification that starts showing, which a
+// screen reader reads some milliseconds later, so a text stays until the
+// window is shown again. A key or mouse press, or leaving the active window,
+// cuts off what is being read: a text is best said in the window that stays
+// active.
 class Announcer final : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +36,9 @@ private:
     void flush();
 
     QStringList m_pending;
-    QList<QWidget *> m_items;
-    int m_next = 0;
     QTimer m_flush;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QList<QWidget *> m_items; // the notifications, taking turns
+    int m_next = 0;
+#endif
 };

@@ -86,7 +86,7 @@ class Games(TestCase):
         def spoken():
             log = self.home + "/orca.log"
             with open(log if os.path.exists(log) else os.devnull, errors="replace") as text:
-                return [s.rstrip(".") for s in re.findall(r"SPEECH OUTPUT: '(.*?)'(?:\{| voice=| ACSS|$)",
+                return [s.rstrip(".") for s in re.findall(r"SPEECH OUTPUT: '(.*?)'(?: ?\{| voice=| ACSS|$)",
                                                           text.read(), re.M)][since:]
         return poll(spoken, lambda words: any(re.search(pattern, s) for s in words), what="Orca to say " + pattern)
 
