@@ -12,38 +12,25 @@
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
+    // The session as QT_QPA_PLATFORM|XDG_SESSION_TYPE|WAYLAND_DISPLAY|DISPLAY|-platform given.
     void platformFollowsTheSession_data()
     {
-        QTest::addColumn<QByteArray>("qpa");
-        QTest::addColumn<QByteArray>("type");
-        QTest::addColumn<QByteArray>("wayland");
-        QTest::addColumn<QByteArray>("x11");
-        QTest::addColumn<bool>("argument");
+        QTest::addColumn<QString>("session");
         QTest::addColumn<QByteArray>("chosen");
         const QByteArray x11 = "xcb;wayland"; // XWayland first, native if it cannot be reached
-        QTest::newRow("X11 session") << QByteArray() << QByteArray("x11") << QByteArray() << QByteArray(":0") << false
-                                     << QByteArray();
-        QTest::newRow("Wayland with XWayland")
-            << QByteArray() << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << false << x11;
-        QTest::newRow("Wayland display, no session type")
-            << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray(":1") << false << x11;
-        QTest::newRow("Wayland without XWayland") << QByteArray() << QByteArray("wayland") << QByteArray("wayland-0")
-                                                  << QByteArray() << false << QByteArray();
-        QTest::newRow("player's QT_QPA_PLATFORM")
-            << QByteArray("wayland") << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << false
-            << QByteArray();
-        QTest::newRow("player's -platform") << QByteArray() << QByteArray("wayland") << QByteArray("wayland-0")
-                                            << QByteArray(":0") << true << QByteArray();
+        QTest::newRow("X11 session") << "|x11||:0|" << QByteArray();
+        QTest::newRow("Wayland with XWayland") << "|wayland|wayland-0|:0|" << x11;
+        QTest::newRow("Wayland display, no session type") << "||wayland-0|:1|" << x11;
+        QTest::newRow("Wayland without XWayland") << "|wayland|wayland-0||" << QByteArray();
+        QTest::newRow("player's QT_QPA_PLATFORM") << "wayland|wayland|wayland-0|:0|" << QByteArray();
+        QTest::newRow("player's -platform") << "|wayland|wayland-0|:0|yes" << QByteArray();
     }
     void platformFollowsTheSession()
     {
-        QFETCH(QByteArray, qpa);
-        QFETCH(QByteArray, type);
-        QFETCH(QByteArray, wayland);
-        QFETCH(QByteArray, x11);
-        QFETCH(bool, argument);
+        QFETCH(QString, session);
         QFETCH(QByteArray, chosen);
-        QCOMPARE(platformFor({qpa, type, wayland, x11, argument}), chosen);
+        const QList<QByteArray> v = session.toLatin1().split('|');
+        QCOMPARE(platformFor({v[0], v[1], v[2], v[3], !v[4].isEmpty()}), chosen);
     }
 
     void wholeWindowIsCentred_data()
