@@ -1,41 +1,44 @@
 // SPDX-FileCopyrightText: 2026 Tempozap developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The floor that tools/bench measures Tempozap against: the least a Qt Widgets
-// program does to put up windows of Tempozap's sizes and colours. A blue
-// frameless backdrop over the work area, a yellow start window with a Play
-// button, and on Play a teal game window with the game screen's 90 labels in
-// their places, fonts and colours, all taken from the program's layout
-// (game/GameLayout.h) and its colours and faces (colourOf, boldFont). Nothing
-// is loaded from files, nothing plays, no timer runs.
+// The floor that tools/bench measures Tempozap against: the program's windows
+// with exactly the controls they carry, and nothing else. Each window is made
+// by the program's own widget factory (FormBuilder) from the program's own
+// layout tables, so it has the same size, colours, faces, pictures and
+// controls in the same places:
 //
-//   benchfloor WIDTH HEIGHT LEFT TOP W H
+//  - the backdrop over the work area;
+//  - the start window: the title pictures, the clock (its animated picture
+//    running), both frames with their options, the three buttons;
+//  - on Play, the multiplication game window: every label, key, picture,
+//    shape and the Start button, the board, and both lists, the Top Ten's
+//    holding its ten lines.
 //
-// The start screen has no layout header: tools/bench reads its size and the
-// place of its Play button (twips) from app/StartScreen.cpp and passes them.
+// There is no model, no timer of its own, no score file, no sound (but for
+// the variant below) and no accessibility beyond the toolkit's own; Play is
+// the only button that does anything. The pictures are read from the floor's
+// own folder, where tools/bench puts them beside it.
 //
-// Built with FLOOR_WITH_SOUND, the GO label plays "goodbeep.WAV" through the
-// program's own sound cue and then adds 200 to the score label, the least a
+// Built with FLOOR_WITH_SOUND, the GO key plays "goodbeep.WAV" through the
+// program's own sound cue and then adds 200 to the score box, the least a
 // right answer can cost.
-//
-// Built with FLOOR_WITH_LISTS, the game window also has the game screen's two
-// list boxes, made by the program's own factory, the Top Ten's holding ten
-// lines: the part of the game screen that costs most beyond its labels.
 
-#include "Drill.h"
+#include "AnimatedPicture.h"
+#include "BackdropLayout.h"
 #include "FormBuilder.h"
 #include "GameLayout.h"
+#include "StartLayout.h"
+#include "TopTenList.h"
+#include "WindowRole.h"
+#include "WorkArea.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QGroupBox>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
-#include <QWidget>
+#include <QRadioButton>
 
-#include <cstdio>
-#include <functional>
+#include <memory>
 
 #ifdef FLOOR_WITH_SOUND
 #include "PulseSoundCue.h"
@@ -43,91 +46,75 @@
 
 namespace {
 
-void paint(QWidget *w, Paint background)
+QWidget *window()
 {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colourOf(background));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
+    return new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
 }
 
-void centre(QWidget *w)
+// Returns its Play button.
+QPushButton *makeStartWindow(QWidget *w, const QString &folder)
 {
-    const QRect area = QGuiApplication::primaryScreen()->geometry();
-    w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+    using namespace StartLayout;
+    FormBuilder form(w, Form, folder);
+    for (const Picture &title : Titles)
+        form.picture(title);
+    AnimatedPicture *clock = form.animation(Clock);
+    QGroupBox *games = form.frame(GameFrame);
+    for (const auto &o : Games)
+        form.option(games, o.option)->setChecked(o.value == FirstChoice.operation());
+    QGroupBox *levels = form.frame(LevelFrame);
+    for (const auto &o : Levels)
+        form.option(levels, o.option)->setChecked(o.value == FirstChoice.level());
+    QPushButton *play = form.button(Play);
+    form.button(Cancel);
+    form.button(StartLayout::Rules);
+    clock->start();
+    return play;
 }
 
-class ClickLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> onClick;
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent *event) override
-    {
-        event->accept();
-        if (onClick && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            onClick();
-    }
+struct GameWindow {
+    PlainLabel *score;
+    KeyLabel *go;
 };
 
-ClickLabel *label(QWidget *parent, const TwipsRect &place, const char *text, const LabelLook &look)
-{
-    auto *l = new ClickLabel(QString::fromLatin1(text), parent);
-    l->setGeometry(twips::toPx(place));
-    l->setFont(boldFont(look.face, look.points, look.italic));
-    l->setAlignment(look.align | Qt::AlignTop);
-    QPalette pal = l->palette();
-    // Black text on a transparent or yellow label, white on any other.
-    const bool darkText = look.fill == Paint::None || look.fill == Paint::Yellow;
-    pal.setColor(QPalette::WindowText, darkText ? Qt::black : Qt::white);
-    if (look.fill != Paint::None) {
-        pal.setColor(QPalette::Window, colourOf(look.fill));
-        l->setAutoFillBackground(true);
-    }
-    l->setPalette(pal);
-    if (look.border) {
-        l->setFrameShape(QFrame::Box);
-        l->setIndent(0); // a framed label indents its text by default; the program's labels do not
-    }
-    return l;
-}
-
-ClickLabel *label(QWidget *parent, const GameLayout::Label &l)
-{
-    return label(parent, l.place, l.text, l.look);
-}
-
-// The game screen's labels, made bottom to top as the screen makes them.
-QWidget *makeGameWindow(const std::function<void(QLabel *score)> &go)
+// The multiplication screen's controls in the order the game screen makes them.
+GameWindow makeGameWindow(QWidget *w, const QString &folder)
 {
     using namespace GameLayout;
-    auto *w = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    w->setWindowTitle(QStringLiteral("benchfloor - game"));
-    w->setFixedSize(twips::toPx(Width), twips::toPx(Height));
-    paint(w, Paint::Teal);
-
+    const Variant &v = Multiplication;
+    FormBuilder form(w, v.window, folder);
     for (const Label &l : {Seconds, Minutes, Colon, TimeHeading})
-        label(w, l);
-    QLabel *score = label(w, ScoreBox);
-    label(w, ScoreHeading);
-    for (int k = 1; k <= 12; ++k)
-        label(w, key(k), QByteArray::number(k).constData(), KeyLook);
-    label(w, Go)->onClick = [go, score] { go(score); };
-    label(w, KeypadHeading);
-    for (const Label &l : Multiplication.equation)
-        label(w, l);
-    label(w, TopTenHeading);
+        form.label(l);
+    PlainLabel *score = form.label(ScoreBox);
+    form.label(ScoreHeading);
+    for (const Picture &title : v.titles)
+        form.picture(title);
+    form.button(Start);
+    form.shape(KeypadPanel);
+    form.shape(PowerLamp);
+    for (const Label &k : Keys)
+        form.key(k);
+    KeyLabel *go = form.key(Go);
+    form.label(KeypadHeading);
+    form.shape(v.bar);
+    for (const Label &l : v.signs)
+        form.label(l);
+    for (const Label &l : {v.answer, v.factor, v.target})
+        form.label(l);
+    form.key(v.pass);
+    form.label(v.boardHeading);
+    form.label(TopTenHeading);
+    QListWidget *topTen = form.list(TopTen);
+    for (int i = 0; i < TopTenList::Size; ++i)
+        topTen->addItem(QStringLiteral("00000").leftJustified(TopTenLine::Length));
     for (int i = 0; i < Drill::BoardSize; ++i)
-        label(w, boardLabel(i), QByteArray::number(Drill::Board[i]).constData(), BoardLook);
-    label(w, PassedHeading);
-#ifdef FLOOR_WITH_LISTS
-    FormBuilder form(w, QString());
-    form.list("floorTopTen", TopTen, Paint::Red, 9.75)->addItems(QStringList(10, QStringLiteral("32000 TOP 01/01/26")));
-    form.list("floorPassed", Passed, Paint::Blue, 12);
-#endif
-    return w;
+        form.label(Board[i])->setText(QString::number(Drill::Board[i]));
+    form.label(PassedHeading);
+    form.list(Passed);
+    Picture gameOver = v.gameOver; // shown only when a game ends
+    gameOver.file = nullptr;
+    form.picture(gameOver)->hide();
+    return {score, go};
 }
 
 } // namespace
@@ -135,56 +122,39 @@ QWidget *makeGameWindow(const std::function<void(QLabel *score)> &go)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    int given[6] = {};
-    bool ok = args.size() == 7;
-    for (int i = 0; ok && i < 6; ++i)
-        given[i] = args[i + 1].toInt(&ok);
-    if (!ok) {
-        std::fprintf(stderr, "usage: benchfloor WIDTH HEIGHT LEFT TOP W H (start screen and Play, twips)\n");
-        return 2;
-    }
-
+    const QString folder = QCoreApplication::applicationDirPath();
 #ifdef FLOOR_WITH_SOUND
-    PulseSoundCue cue(QCoreApplication::applicationDirPath());
-#endif
+    PulseSoundCue cue(folder);
     int scoreValue = 0;
-    auto go = [&](QLabel *score) {
-#ifdef FLOOR_WITH_SOUND
-        cue.play(Sound::Right);
 #endif
-        scoreValue += 200;
-        score->setText(QStringLiteral("%1").arg(scoreValue, 5, 10, QLatin1Char('0')));
-    };
 
-    QWidget backdrop(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    backdrop.setWindowTitle(QStringLiteral("benchfloor - backdrop"));
-    paint(&backdrop, Paint::Blue);
-    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    backdrop.setGeometry(area.x(), area.y(), area.width(), area.height() + twips::toPx(400));
-    backdrop.show();
+    const std::unique_ptr<QWidget> backdrop(window());
+    FormBuilder(backdrop.get(), BackdropLayout::Form);
+    backdrop->setGeometry(
+        ScreenWorkArea().of(backdrop.get()).adjusted(0, 0, 0, twips::toPx(BackdropLayout::ExtraHeight)));
+    backdrop->show();
 
-    QWidget start(nullptr, Qt::Window | Qt::FramelessWindowHint);
-    start.setWindowTitle(QStringLiteral("benchfloor"));
-    start.setFixedSize(twips::toPx(given[0]), twips::toPx(given[1]));
-    paint(&start, Paint::Yellow);
-    auto *play = new QPushButton(QStringLiteral("Play"), &start);
-    play->setGeometry(twips::toPx(TwipsRect{given[2], given[3], given[4], given[5]}));
-    play->setFont(boldFont(Face::SansSerif, 9.75));
-    centre(&start);
+    const std::unique_ptr<QWidget> start(window());
+    QPushButton *play = makeStartWindow(start.get(), folder);
+    centreOnScreen(start.get());
 
-    QWidget *game = nullptr;
+    std::unique_ptr<QWidget> game;
     QObject::connect(play, &QPushButton::clicked, [&] {
         if (!game) {
-            game = makeGameWindow(go);
-            centre(game);
+            game.reset(window());
+            [[maybe_unused]] const GameWindow made = makeGameWindow(game.get(), folder);
+#ifdef FLOOR_WITH_SOUND
+            QObject::connect(made.go, &KeyLabel::clicked, [&, made] {
+                cue.play(Sound::Right);
+                scoreValue += 200;
+                made.score->setText(QStringLiteral("%1").arg(scoreValue, 5, 10, QLatin1Char('0')));
+            });
+#endif
+            centreOnScreen(game.get());
         }
         game->show();
-        start.hide();
+        start->hide();
     });
-    start.show();
-
-    const int rc = app.exec();
-    delete game;
-    return rc;
+    start->show();
+    return app.exec();
 }

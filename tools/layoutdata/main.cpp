@@ -10,7 +10,8 @@
 // For each window: its title, client size and background, and each control in
 // the order the screen makes it (bottom to top) with its kind, its place in
 // pixels in the window's client area (a control in a frame included), its
-// text, face and colours; the game screens also give their tab order.
+// text, face and colours; the game screens also give their tab order. Beside
+// the windows, the colours by name, for what a screen paints as it runs.
 
 #include "BackdropLayout.h"
 #include "FormBuilder.h"
@@ -28,6 +29,7 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 using namespace Layout;
@@ -38,6 +40,17 @@ QJsonValue colour(Paint paint)
         return QJsonValue::Null;
     const QColor c = colourOf(paint);
     return QJsonArray{c.red(), c.green(), c.blue()};
+}
+
+QJsonObject palette()
+{
+    const std::pair<Paint, const char *> names[]
+        = {{Paint::Yellow, "Yellow"}, {Paint::Red, "Red"}, {Paint::Green, "Green"}, {Paint::Blue, "Blue"},
+            {Paint::Teal, "Teal"}, {Paint::Cyan, "Cyan"}, {Paint::Grey, "Grey"}, {Paint::DarkGrey, "DarkGrey"}};
+    QJsonObject colours;
+    for (const auto &[paint, name] : names)
+        colours[QString::fromLatin1(name)] = colour(paint);
+    return colours;
 }
 
 QJsonArray rect(const TwipsRect &place, const TwipsRect &within = {})
@@ -245,10 +258,9 @@ int main(int argc, char *argv[])
         w.button(Cancel);
         w.into(windows);
     }
+    const QJsonObject data{{"twipsPerPixel", twips::PerPixel}, {"colours", palette()}, {"windows", windows}};
     QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly)
-        || out.write(QJsonDocument(QJsonObject{{"twipsPerPixel", twips::PerPixel}, {"windows", windows}}).toJson())
-            < 0) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(data).toJson()) < 0) {
         std::fprintf(stderr, "tempozap-layout: cannot write %s\n", argv[1]);
         return 1;
     }
