@@ -89,7 +89,11 @@ void PulseSoundCue::play(Sound sound)
     if (!s || !connect(s->rate, s->channels))
         return;
     int error = 0;
-    if (pa_simple_write(m_stream, s->samples.data(), s->samples.size() * sizeof(std::int16_t), &error) < 0
+    // What is left of the previous sound goes first: on a kept connection
+    // PipeWire's Pulse server otherwise drops the beginning of the next
+    // sound, by the time that has passed since the last one ended.
+    if (pa_simple_flush(m_stream, &error) < 0
+        || pa_simple_write(m_stream, s->samples.data(), s->samples.size() * sizeof(std::int16_t), &error) < 0
         || pa_simple_drain(m_stream, &error) < 0) {
         // The server went away or refused the sound: try a new connection next time.
         disconnect();
