@@ -13,8 +13,9 @@ constexpr const char *fileOf(Sound sound)
 }
 
 // Plays one of the program's sounds and returns only when it has been heard
-// to the end. A sound that cannot be played is skipped quietly: the program
-// never stops for sound.
+// to the end. A sound that cannot be played is skipped quietly, and one that a
+// sound server does not play in its time is given up: the program never stops
+// for sound.
 class SoundCue {
 public:
     virtual ~SoundCue() = default;

@@ -7,6 +7,10 @@
 //   benchsound latency FOLDER RUNS   time each sound takes beyond its length:
 //                                    cue and bare calls, kept and fresh connection
 //   benchsound giveup FOLDER RUNS    time a sound takes to fail with no server
+//   benchsound stall FOLDER RUNS PID with a kept connection and the server stopped
+//                                    (SIGSTOP to PID): the time past its length a
+//                                    tick takes to be given up and the next
+//                                    sound to be skipped; then resumed
 //   benchsound ticker FOLDER SECONDS "tick.WAV" once a second on the second, the
 //                                    cost of the clock's sounds without a window
 //   benchsound ticks FILE RATE START the ticks of an Expert game among the sounds
@@ -24,12 +28,15 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -82,10 +89,12 @@ pa_simple *openStream(const Samples &s)
                          &error);
 }
 
+// As the cue does: what is left of a sound before goes first, then the sound.
 bool playOn(pa_simple *stream, const Samples &s)
 {
     int error = 0;
-    return pa_simple_write(stream, s.data.data(), s.data.size() * sizeof(std::int16_t), &error) >= 0
+    return pa_simple_flush(stream, &error) >= 0
+        && pa_simple_write(stream, s.data.data(), s.data.size() * sizeof(std::int16_t), &error) >= 0
         && pa_simple_drain(stream, &error) >= 0;
 }
 
@@ -157,6 +166,51 @@ int giveUp(const std::string &folder, int runs)
         std::printf("bare_giveup %.3f\n", msSince(t0));
         if (stream)
             pa_simple_free(stream);
+    }
+    return 0;
+}
+
+// Stops a process and returns once it is stopped (state T in its stat line).
+void stop(pid_t pid)
+{
+    kill(pid, SIGSTOP);
+    const std::string stat = "/proc/" + std::to_string(pid) + "/stat";
+    for (int i = 0; i < 2000; ++i) {
+        char line[512] = {};
+        if (std::FILE *file = std::fopen(stat.c_str(), "r")) {
+            const std::size_t got = std::fread(line, 1, sizeof line - 1, file);
+            std::fclose(file);
+            const char *end = std::strrchr(line, ')');
+            if (got && end && end[1] == ' ' && end[2] == 'T')
+                return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+int stall(const std::string &folder, int runs, pid_t server)
+{
+    const double tick = decode(folder + "/" + fileOf(Sound::Tick)).lengthMs();
+    for (int i = 0; i < runs; ++i) {
+        PulseSoundCue cue(QString::fromStdString(folder));
+        cue.play(Sound::Tick); // connects
+        stop(server);
+        auto t0 = Clock::now();
+        cue.play(Sound::Tick);
+        std::printf("cue_stall_giveup %.3f\n", msSince(t0) - tick);
+        t0 = Clock::now();
+        cue.play(Sound::Tick);
+        std::printf("cue_stall_skip %.3f\n", msSince(t0));
+        std::fflush(stdout);
+        kill(server, SIGCONT);
+        // The connection given up goes once the server answers again.
+        for (int wait = 0; wait < 100; ++wait) {
+            t0 = Clock::now();
+            cue.play(Sound::Tick);
+            if (msSince(t0) >= tick)
+                break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
     }
     return 0;
 }
@@ -265,7 +319,8 @@ int ticks(const std::string &path, int rate, double startAfterLaunch)
 int main(int argc, char *argv[])
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: benchsound latency|giveup|ticker FOLDER N, benchsound ticks FILE RATE START\n");
+        std::fprintf(stderr, "usage: benchsound latency|giveup|ticker FOLDER N, benchsound stall FOLDER N PID, "
+                             "benchsound ticks FILE RATE START\n");
         return 2;
     }
     const std::string mode = argv[1];
@@ -275,6 +330,8 @@ int main(int argc, char *argv[])
         return latency(where, n);
     if (mode == "giveup")
         return giveUp(where, n);
+    if (mode == "stall" && argc > 4)
+        return stall(where, n, pid_t(std::atoi(argv[4])));
     if (mode == "ticker")
         return ticker(where, n);
     if (mode == "ticks" && argc > 4)
