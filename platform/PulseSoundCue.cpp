@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -222,7 +223,8 @@ bool PulseSoundCue::Player::write(const Samples &s)
     // sound, by the time that has passed since the last one ended.
     if (pa_simple_flush(stream, &error) < 0)
         return false;
-    const std::size_t piece = std::size_t(s.rate) * std::size_t(s.channels) * BufferMs / 1000;
+    // Whole frames, one at least: a server takes no part of a frame.
+    const std::size_t piece = std::max<std::size_t>(1, std::size_t(s.rate) * BufferMs / 1000) * std::size_t(s.channels);
     for (std::size_t at = 0; at < s.samples.size(); at += piece) {
         const std::size_t count = std::min(piece, s.samples.size() - at);
         if (!stillWanted() || pa_simple_write(stream, s.samples.data() + at, count * sizeof(std::int16_t), &error) < 0)
