@@ -8,13 +8,42 @@
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <dlfcn.h>
 #include <mutex>
-#include <pulse/error.h>
 #include <pulse/simple.h>
 #include <sndfile.h>
 
 namespace {
 using Clock = std::chrono::steady_clock;
+
+template <typename Function> Function symbol(void *library, const char *name)
+{
+    return library ? reinterpret_cast<Function>(dlsym(library, name)) : nullptr;
+}
+
+// The sound libraries, opened at the first sound instead of at start-up:
+// with the codecs that libsndfile brings they take a few milliseconds to
+// load, which the start screen need not wait for. Each call has the type its
+// header declares. Where a library cannot be opened, no sound is played.
+struct SoundLibraries {
+    static const SoundLibraries &get()
+    {
+        static const SoundLibraries opened;
+        return opened;
+    }
+    bool loaded() const { return open && readFrames && close && connect && flush && write && drain && free; }
+
+    void *sndfile = dlopen("libsndfile.so.1", RTLD_NOW | RTLD_LOCAL);
+    void *pulse = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+    decltype(&sf_open) open = symbol<decltype(open)>(sndfile, "sf_open");
+    decltype(&sf_readf_short) readFrames = symbol<decltype(readFrames)>(sndfile, "sf_readf_short");
+    decltype(&sf_close) close = symbol<decltype(close)>(sndfile, "sf_close");
+    decltype(&pa_simple_new) connect = symbol<decltype(connect)>(pulse, "pa_simple_new");
+    decltype(&pa_simple_flush) flush = symbol<decltype(flush)>(pulse, "pa_simple_flush");
+    decltype(&pa_simple_write) write = symbol<decltype(write)>(pulse, "pa_simple_write");
+    decltype(&pa_simple_drain) drain = symbol<decltype(drain)>(pulse, "pa_simple_drain");
+    decltype(&pa_simple_free) free = symbol<decltype(free)>(pulse, "pa_simple_free");
+};
 
 // About 20 ms of buffer: the server's default would add some 150 ms to every
 // sound. The samples go to the server in pieces of the same length, so that a
@@ -98,23 +127,24 @@ PulseSoundCue::~PulseSoundCue()
 std::shared_ptr<const PulseSoundCue::Samples> PulseSoundCue::samples(Sound sound)
 {
     std::shared_ptr<const Samples> &decoded = m_decoded[static_cast<int>(sound)];
-    if (decoded)
+    const SoundLibraries &library = SoundLibraries::get();
+    if (decoded || !library.loaded())
         return decoded;
     SF_INFO info{};
     const QByteArray native = QFile::encodeName(QDir(m_folder).filePath(QString::fromLatin1(fileOf(sound))));
-    if (SNDFILE *file = sf_open(native.constData(), SFM_READ, &info)) {
+    if (SNDFILE *file = library.open(native.constData(), SFM_READ, &info)) {
         if (info.frames > 0 && info.channels > 0 && info.channels <= 8 && info.samplerate > 0
             && info.frames < 48000LL * 600) {
             auto read = std::make_shared<Samples>();
             read->samples.resize(std::size_t(info.frames) * std::size_t(info.channels));
-            const sf_count_t got = sf_readf_short(file, read->samples.data(), info.frames);
+            const sf_count_t got = library.readFrames(file, read->samples.data(), info.frames);
             read->samples.resize(std::size_t(got > 0 ? got : 0) * std::size_t(info.channels));
             read->rate = info.samplerate;
             read->channels = info.channels;
             if (!read->samples.empty())
                 decoded = std::move(read);
         }
-        sf_close(file);
+        library.close(file);
     }
     // A missing file is looked for again next time (it may be restored);
     // a decoded one is kept.
@@ -206,7 +236,7 @@ bool PulseSoundCue::Player::connect(int newRate, int newChannels)
     attr.fragsize = std::uint32_t(-1);
 
     int error = 0;
-    stream = pa_simple_new(
+    stream = SoundLibraries::get().connect(
         nullptr, "Tempozap", PA_STREAM_PLAYBACK, nullptr, "sound cue", &sampleFormat, nullptr, &attr, &error);
     if (!stream)
         return false;
@@ -221,22 +251,23 @@ bool PulseSoundCue::Player::write(const Samples &s)
     // What is left of the previous sound goes first: on a kept connection
     // PipeWire's Pulse server otherwise drops the beginning of the next
     // sound, by the time that has passed since the last one ended.
-    if (pa_simple_flush(stream, &error) < 0)
+    const SoundLibraries &library = SoundLibraries::get();
+    if (library.flush(stream, &error) < 0)
         return false;
     // Whole frames, one at least: a server takes no part of a frame.
     const std::size_t piece = std::max<std::size_t>(1, std::size_t(s.rate) * BufferMs / 1000) * std::size_t(s.channels);
     for (std::size_t at = 0; at < s.samples.size(); at += piece) {
         const std::size_t count = std::min(piece, s.samples.size() - at);
-        if (!stillWanted() || pa_simple_write(stream, s.samples.data() + at, count * sizeof(std::int16_t), &error) < 0)
+        if (!stillWanted() || library.write(stream, s.samples.data() + at, count * sizeof(std::int16_t), &error) < 0)
             return false;
     }
-    return stillWanted() && pa_simple_drain(stream, &error) >= 0;
+    return stillWanted() && library.drain(stream, &error) >= 0;
 }
 
 void PulseSoundCue::Player::disconnect()
 {
     if (stream)
-        pa_simple_free(stream);
+        SoundLibraries::get().free(stream);
     stream = nullptr;
     rate = channels = 0;
 }

@@ -15,6 +15,7 @@
 // been heard to the end. One connection is kept open between sounds (a new
 // connection costs milliseconds and, on some servers, seconds) and remade
 // after any failure. Decoded sounds are kept, so a tick costs no file work.
+// The sound libraries are opened at the first sound, not at start-up.
 //
 // The sound server's calls block for as long as the server does not answer,
 // so they are made on a thread of the cue's own: play() hands the sound over
