@@ -17,13 +17,12 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QtEndian>
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <memory>
-#include <mutex>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 using namespace std::chrono_literals;
@@ -88,34 +87,38 @@ private:
 };
 
 // The sound server's process stopped from now until resume(), or until
-// `longest` has passed (by a thread of its own, whatever the test's thread
-// is doing then).
+// `longest` has passed: a child process resumes it then, whatever the test's
+// thread is doing.
 class Stall {
 public:
     Stall(pid_t server, std::chrono::milliseconds longest)
         : m_server(server)
     {
         ::kill(m_server, SIGSTOP);
-        m_resumer = std::thread([this, longest] {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait_for(lock, longest, [this] { return m_resumeNow; });
-            ::kill(m_server, SIGCONT);
-            m_resumed = true;
-        });
+        if ((m_resumer = fork()) == 0) {
+            std::this_thread::sleep_for(longest);
+            _exit(::kill(server, SIGCONT));
+        }
     }
     ~Stall() { resume(); }
     void resume()
     {
-        if (!m_resumer.joinable())
-            return;
-        {
-            const std::lock_guard lock(m_mutex);
-            m_resumeNow = true;
+        if (m_resumer > 0 && !resumed()) {
+            ::kill(m_resumer, SIGKILL);
+            waitpid(m_resumer, nullptr, 0);
         }
-        m_wake.notify_all();
-        m_resumer.join();
+        m_resumer = 0;
+        ::kill(m_server, SIGCONT);
     }
-    bool resumed() const { return m_resumed; }
+    // The child has resumed the server: the time ran out.
+    bool resumed()
+    {
+        if (m_resumer > 0 && waitpid(m_resumer, nullptr, WNOHANG) == m_resumer) {
+            m_resumer = 0;
+            m_resumed = true;
+        }
+        return m_resumed;
+    }
     // The process is in fact stopped (state T in its stat line).
     bool stopped() const
     {
@@ -126,11 +129,8 @@ public:
 
 private:
     const pid_t m_server;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_resumeNow = false;
-    std::atomic<bool> m_resumed = false;
-    std::thread m_resumer;
+    pid_t m_resumer = 0;
+    bool m_resumed = false;
 };
 
 // Plays a sound and tells whether it took its whole length: a sound skipped
