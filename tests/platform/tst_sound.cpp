@@ -16,9 +16,9 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QtEndian>
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <sys/wait.h>
 #include <thread>
@@ -28,17 +28,12 @@ namespace {
 using namespace std::chrono_literals;
 constexpr int Rate = 22050; // the sounds' and the null sink's, mono 16-bit
 
-// The samples of one of the program's sound files: the data chunk of its WAV.
+// The samples of one of the program's sound files, which the asset script
+// writes with the plain 44-byte header.
 QByteArray samplesOf(Sound sound)
 {
     const QByteArray file = contents(QDir(QStringLiteral(TZ_ASSET_DIR)).filePath(QString::fromLatin1(fileOf(sound))));
-    for (qsizetype at = 12; at + 8 <= file.size();) {
-        const quint32 size = qFromLittleEndian<quint32>(file.constData() + at + 4);
-        if (file.mid(at, 4) == "data")
-            return file.mid(at + 8, size);
-        at += 8 + qsizetype(size) + (size & 1);
-    }
-    return {};
+    return file.mid(36, 4) == "data" ? file.mid(44) : QByteArray();
 }
 
 // Samples without the silent ones: a server that runs short on a busy
@@ -58,33 +53,22 @@ qint64 lengthNs(Sound sound)
     return samplesOf(sound).size() / 2 * 1000000000LL / Rate;
 }
 
-// What the null sink plays while this lives, kept in a file as raw samples.
-class Recording {
-public:
-    explicit Recording(const QString &file)
-        : m_file(file)
-    {
-        m_parec.setStandardOutputFile(file);
-        m_parec.start(QStringLiteral("parec"),
-            {"-d", "test_sink.monitor", "--rate=22050", "--channels=1", "--format=s16le", "--latency-msec=10"});
-        // The monitor streams silence too: the first bytes mean the recording runs.
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(file).size() > 0, 10000);
-    }
-    ~Recording() { stop(); }
-    QByteArray stop()
-    {
-        if (m_parec.state() != QProcess::NotRunning) {
-            QTest::qWait(300); // the end of the last sound, through the recorder's own latency
-            m_parec.terminate();
-            m_parec.waitForFinished(5000);
-        }
-        return contents(m_file);
-    }
-
-private:
-    QString m_file;
-    QProcess m_parec;
-};
+// What the null sink plays while `during` runs, as raw samples.
+QByteArray recorded(const QString &file, const std::function<void()> &during)
+{
+    QProcess parec;
+    parec.setStandardOutputFile(file);
+    parec.start(QStringLiteral("parec"),
+        {"-d", "test_sink.monitor", "--rate=22050", "--channels=1", "--format=s16le", "--latency-msec=10"});
+    // The monitor streams silence too: the first bytes mean the recording runs.
+    for (int wait = 0; wait < 200 && QFileInfo(file).size() == 0; ++wait)
+        QTest::qWait(50);
+    during();
+    QTest::qWait(300); // the end of the last sound, through the recorder's own latency
+    parec.terminate();
+    parec.waitForFinished(5000);
+    return contents(file);
+}
 
 // The sound server's process stopped from now until resume(), or until
 // `longest` has passed: a child process resumes it then, whatever the test's
@@ -190,12 +174,14 @@ private slots:
         QStringList tries; // each: the time past the sound's length, and the whole ones recorded
         bool whole = false;
         while (tries.size() < 5 && !whole) {
-            Recording heard(m_folder.filePath(QStringLiteral("heard.raw")));
-            QElapsedTimer t;
-            t.start();
-            cue.play(sound);
-            const qint64 pastLength = t.nsecsElapsed() - lengthNs(sound);
-            const qsizetype found = sounding(heard.stop()).count(expected);
+            qint64 pastLength = 0;
+            const QByteArray heard = recorded(m_folder.filePath(QStringLiteral("heard.raw")), [&] {
+                QElapsedTimer t;
+                t.start();
+                cue.play(sound);
+                pastLength = t.nsecsElapsed() - lengthNs(sound);
+            });
+            const qsizetype found = sounding(heard).count(expected);
             whole = pastLength >= 0 && found == 1;
             tries << QStringLiteral("%1 ms/%2").arg(double(pastLength) / 1e6, 0, 'f', 1).arg(found);
         }
