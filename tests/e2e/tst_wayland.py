@@ -15,7 +15,7 @@ import shutil
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path[:0] = [HERE, os.path.join(HERE, "../../tools")]
+sys.path.insert(0, HERE)
 import tzdriver  # noqa: E402
 from tzdriver import ALERT, DIALOG, TestCase, extents, nodes, poll, pyatspi, unittest  # noqa: E402
 from wayland_sessions import HEIGHT, WIDTH, KWin, Mutter  # noqa: E402

@@ -17,6 +17,9 @@ import time
 import unittest
 import warnings
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../tools"))
+from wayland_sessions import poll  # noqa: E402  (one way to wait, for the sessions and the driver)
+
 BUILD = sys.argv.pop(1) if len(sys.argv) > 1 else "."
 # The build's layout.json: beside the program, or where TEMPOZAP_LAYOUT says (for an installed program).
 LAYOUT = json.loads(pathlib.Path(os.environ.get("TEMPOZAP_LAYOUT") or os.path.join(BUILD, "layout.json")).read_text())
@@ -39,16 +42,6 @@ def window_named(title):
 
 def run(*args):
     return subprocess.run(args, capture_output=True, text=True).stdout.strip()
-
-
-def poll(read, accept=bool, what="the expected state", timeout=15.0):
-    """Reads until accept(value) holds and gives the value; fails with the last one seen."""
-    deadline = time.time() + timeout
-    while not accept(value := read()):
-        if time.time() > deadline:
-            raise AssertionError("waited %.0f s for %s; last seen %r" % (timeout, what, value))
-        time.sleep(0.05)
-    return value
 
 
 def extents(node):
