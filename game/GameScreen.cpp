@@ -83,8 +83,9 @@ void GameScreen::build()
 
     form.shape(KeypadPanel);
     m_power = form.shape(PowerLamp);
-    for (int k = 1; k <= int(Keys.size()); ++k)
-        connect(form.key(Keys[k - 1]), &KeyLabel::clicked, this, [this, k] { onKeyClicked(k); });
+    int number = 0; // the keys hold 1 to 12 in the table's order
+    for (const Label &key : Keys)
+        connect(form.key(key), &KeyLabel::clicked, this, [this, k = ++number] { onKeyClicked(k); });
     connect(form.key(Go), &KeyLabel::clicked, this, &GameScreen::onGoClicked);
     form.label(KeypadHeading);
 
