@@ -3,8 +3,9 @@
 
 // The platform layer's decisions about the window system: which platform the
 // program runs on in each kind of session, and where a window goes so that it
-// is centred with its frame.
+// is centred with its frame. And a control that changes while shown is drawn again.
 #include "DisplayPlatform.h"
+#include "Widgets.h"
 #include "WindowRole.h"
 
 #include <QtTest>
@@ -59,7 +60,23 @@ private slots:
         QVERIFY(
             qAbs(whole.center().x() - screen.center().x()) <= 1 && qAbs(whole.center().y() - screen.center().y()) <= 1);
     }
+
+    // As the power lamp turns green at Start and red at the end.
+    void aRecolouredShapeIsPaintedAgain()
+    {
+        struct Paints : QObject {
+            bool eventFilter(QObject *, QEvent *event) override { return count += event->type() == QEvent::Paint, false; }
+            int count = 0;
+        } paints;
+        ShapeWidget lamp(ShapeWidget::Kind::Circle, Paint::Red);
+        lamp.resize(20, 20);
+        lamp.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&lamp));
+        lamp.installEventFilter(&paints);
+        lamp.setFill(Paint::Green);
+        QTRY_VERIFY(paints.count > 0);
+    }
 };
 
-QTEST_GUILESS_MAIN(PlatformTest)
+QTEST_MAIN(PlatformTest)
 #include "tst_platform.moc"
