@@ -128,6 +128,7 @@ private slots:
         for (int i = 0; i < ticks; ++i)
             d.tick();
         std::vector<int> done, longest;
+        int cleared = 0;
         for (Drill::Outcome o; !o.ended;) {
             const int n = *d.target();
             const bool first = std::find(done.begin(), done.end(), n) == done.end();
@@ -139,8 +140,13 @@ private slots:
                 QCOMPARE(shown(d), equation); // the same equation stays
             } else {
                 QCOMPARE((o = answer(d, 0)).sound, Sound::Right);
+                ++cleared;
             }
             QVERIFY(!d.answer());
+            int shown = 0; // on the board: every number neither cleared nor waiting among the passed
+            for (int i = 0; i < Drill::BoardSize; ++i)
+                shown += d.onBoard(i);
+            QCOMPARE(shown + int(d.passed().size()), Drill::BoardSize - cleared);
             done.push_back(n);
             longest = std::max(longest, d.passed(), [](auto &a, auto &b) { return a.size() < b.size(); });
         }
