@@ -152,8 +152,8 @@ QGroupBox *FormBuilder::frame(const Layout::Frame &frame)
 
 QRadioButton *FormBuilder::option(QGroupBox *frame, const Layout::Choice &option)
 {
+    // In the frame's face, which it passes on.
     auto *made = place(new QRadioButton(QString::fromLatin1(option.caption), frame), option.name, option.place);
-    made->setFont(boldFont(Face::SansSerif, SmallPoints));
     // Tab comes into a frame on its chosen option and leaves it from there;
     // the arrow keys move between the options.
     made->setFocusPolicy(Qt::ClickFocus);
@@ -164,9 +164,7 @@ QRadioButton *FormBuilder::option(QGroupBox *frame, const Layout::Choice &option
 
 QCheckBox *FormBuilder::checkBox(QGroupBox *frame, const Layout::Choice &box)
 {
-    auto *made = place(new QCheckBox(QString::fromLatin1(box.caption), frame), box.name, box.place);
-    made->setFont(boldFont(Face::SansSerif, SmallPoints));
-    return made;
+    return place(new QCheckBox(QString::fromLatin1(box.caption), frame), box.name, box.place); // in the frame's face
 }
 
 ShapeWidget *FormBuilder::shape(const Layout::Shape &shape)
