@@ -3,7 +3,7 @@
 
 #include "WindowRole.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -185,9 +185,7 @@ std::optional<QMargins> requestFrame(QWidget *window)
     xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
         reinterpret_cast<const char *>(&request));
     xcb_flush(connection);
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 250) {
+    for (const QDeadlineTimer answerDue(250); !answerDue.hasExpired();) {
         if (auto answered = statedFrame(connection, id))
             return answered;
         QThread::msleep(2);
