@@ -12,6 +12,7 @@
 #include "ScoreStore.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <random>
 #include <sys/mount.h>
@@ -222,6 +223,16 @@ private slots:
             QTest::currentDataTag(), trials, lost, sawOld, sawNew));
         QCOMPARE(lost, 0);
         QVERIFY(sawOld > 0 && sawNew > 0); // the kills fell inside the rewriting
+    }
+
+    // The box holds the three letters a line keeps, as they will show in the list.
+    void initialsBoxTakesThreeCapitals()
+    {
+        Surroundings s;
+        InitialsDialog dialog(s.messages);
+        auto *box = dialog.findChild<QLineEdit *>("Text1");
+        QTest::keyClicks(box, "jonas");
+        QCOMPARE(box->text(), "JON");
     }
 
     void initialsAreUpperCaseBytes()
