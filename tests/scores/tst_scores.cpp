@@ -3,8 +3,8 @@
 
 // The Top Ten lists in memory and on disk: the record codec and the order of
 // the lines; the store, which writes a list whole or not at all and says so
-// when the surroundings refuse; a process killed while rewriting never loses
-// a list; the initials that may go into a line.
+// when the surroundings refuse, never cutting a list short; the initials that
+// may go into a line.
 #include "Fakes.h"
 #include "InitialsDialog.h"
 #include "ResetScreen.h"
@@ -14,11 +14,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <random>
 #include <sys/mount.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace {
 const GameChoice Choice(GameChoice::Operation::Division, GameChoice::Level::Intermediate);
@@ -30,13 +27,6 @@ QByteArray listOf(int base, const char *initials)
     for (int i = 0; i < 10; ++i)
         bytes += makeTopTenLine(base + 97 * i, initials, QDate(2026, 1 + i, 1 + i)).toLatin1();
     return bytes;
-}
-
-// The lowest line in place of itself: the list is written as it is.
-bool save(const ScoreStore &store, const QByteArray &bytes)
-{
-    TopTenList list = ScoreRecord::parse(bytes);
-    return store.record(Choice, list, list.lines().first());
 }
 } // namespace
 
@@ -167,62 +157,6 @@ private slots:
         QCOMPARE(s.messages.asked,
             (QStringList{"Reset Selected Lists?|Reset to Zero",
                 "These lists could not be reset:\nDivision Intermediate\nMultiplication Novice|Reset to Zero"}));
-    }
-
-    // A child process saves two lists, A and B, in turn as fast as it can and
-    // is killed at a random moment, hundreds of times: the file always holds
-    // A or B byte for byte, never a mix, a cut-off file or no file at all.
-    void killedRewriteLeavesTheOldOrTheNewList_data()
-    {
-        QTest::addColumn<QString>("base");
-        QTest::newRow("disk") << QDir::tempPath();
-        if (QDir("/dev/shm").exists()) // in memory a save is fast: the kills land on every step of it
-            QTest::newRow("memory") << QStringLiteral("/dev/shm");
-    }
-    void killedRewriteLeavesTheOldOrTheNewList()
-    {
-        QFETCH(QString, base);
-        QTemporaryDir folder(base + "/tempozap-kill-XXXXXX");
-        const ScoreStore store(folder.path(), QString());
-        const QByteArray a = listOf(100, "AAA"), b = listOf(5000, "BB");
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < 20; ++i)
-            QVERIFY(save(store, i % 2 ? a : b));
-        // From before the child's first save ends to a few saves later.
-        std::uniform_int_distribution<int> delay(0, int(1000 + clock.nsecsElapsed() / 2500));
-        std::mt19937 random(20260704);
-        int trials = 250, lost = 0, sawOld = 0, sawNew = 0;
-        QByteArray onDisk = a;
-        for (int trial = 0; trial < trials; ++trial) {
-            const pid_t child = fork();
-            if (child == 0) {
-                prctl(PR_SET_PDEATHSIG, SIGKILL);
-                for (const QByteArray &next = onDisk == a ? b : a;;)
-                    save(store, next), save(store, onDisk);
-            }
-            usleep(useconds_t(delay(random)));
-            kill(child, SIGKILL);
-            QCOMPARE(waitpid(child, nullptr, 0), child);
-            const QByteArray bytes = contents(store.path(Choice));
-            if (bytes == a || bytes == b) {
-                ++(bytes == onDisk ? sawOld : sawNew);
-                onDisk = bytes;
-            } else {
-                ++lost;
-                QVERIFY(save(store, onDisk = a));
-            }
-            // A kill between the new file's link and its rename leaves its
-            // temporary name beside the list, always holding a whole list.
-            for (const QString &name : QDir(folder.path()).entryList({"DIScores.dat.*"}, QDir::Files)) {
-                const QByteArray content = contents(folder.filePath(name));
-                QVERIFY2((content == a || content == b) && QFile::remove(folder.filePath(name)), qPrintable(name));
-            }
-        }
-        figure(QString::asprintf("kill trials (%s): %d trials, %d lists lost (the old list %d times, the new %d times)",
-            QTest::currentDataTag(), trials, lost, sawOld, sawNew));
-        QCOMPARE(lost, 0);
-        QVERIFY(sawOld > 0 && sawNew > 0); // the kills fell inside the rewriting
     }
 
     // The box holds the three letters a line keeps, as they will show in the list.
