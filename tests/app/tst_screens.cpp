@@ -5,11 +5,11 @@
 // player sees, at its place on the screen, pixel for pixel against the
 // pictures kept in tests/looks (one set for each toolkit version, a few also
 // at twice the pixel density; TEMPOZAP_UPDATE_LOOKS=1 writes them anew after
-// an intended change). What a screen reader is told. And random play: games
+// an intended change). The start screen's clock, running only while it
+// shows; the day an entered score carries. And random play: games
 // of every kind, random clicks on the keys, GO, PASS and Start, the timers
 // going off, Escape, the quit question, initials typed or not; after every
 // event the game screen must show its game's state, and play its sound.
-#include "Accessibility.h"
 #include "AnimatedPicture.h"
 #include "Backdrop.h"
 #include "BackdropLayout.h"
@@ -311,55 +311,6 @@ private slots:
         p.s.messages.onAsk = [&] { asked = clock->state(); };
         click("frmStart", StartLayout::Cancel.name); // and No
         QCOMPARE(std::pair(asked, clock->state()), std::pair(QMovie::Paused, QMovie::Running));
-    }
-
-    void gameScreenOpensOnItsTabOrder_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<int>("variant");
-        QTest::newRow("multiplication") << "optMult(0)" << 0;
-        QTest::newRow("division") << "optDiv(1)" << 1;
-    }
-    void gameScreenOpensOnItsTabOrder()
-    {
-        QFETCH(QString, option);
-        QFETCH(int, variant);
-        Program p;
-        p.play(qPrintable(option), "optExpert(2)");
-        const Variant &v = variant ? Division : Multiplication;
-        const char *names[] = {Start.name, TopTen.name, GameLayout::Passed.name};
-        QStringList expected, tabs; // where the screen opens, then where Tab goes
-        for (Focus f : v.tabOrder)
-            expected << names[int(f)];
-        for (QWidget *w = p.game()->focusWidget(); tabs.size() < 3; w = w->nextInFocusChain()) {
-            if (w->focusPolicy() & Qt::TabFocus)
-                tabs << w->objectName();
-        }
-        QCOMPARE(tabs, expected);
-        QCOMPARE(shownOn(p.game()), shownFor(p.game()->drill())); // 3:00, nothing drawn yet
-        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
-        QVERIFY((p.game()->geometry().center() - centre).manhattanLength() < 2); // opens in the middle of the screen
-    }
-
-    // What a screen reader is told, one utterance a turn of the event loop.
-    void speechTellsTheEquationTheClockAndTheEnd()
-    {
-        Program p;
-        p.play("optDiv(1)", "optExpert(2)");
-        QStringList spoken;
-        connect(p.game()->findChild<Announcer *>(), &Announcer::said, [&spoken](const QString &t) { spoken << t; });
-        p.press(Start.name);
-        QTest::qWait(0);
-        const Drill &d = p.game()->drill();
-        QCOMPARE(spoken.value(0), QStringLiteral("%1 divided by %2 equals question mark").arg(*d.target()).arg(*d.factor()));
-        p.answer();
-        QTest::qWait(0);
-        QCOMPARE(spoken.value(1),
-            QStringLiteral("Score 200. %1 divided by %2 equals question mark").arg(*d.target()).arg(*d.factor()));
-        while (fire(p.game(), "tmrGame"))
-            QTest::qWait(0);
-        QCOMPARE(spoken.mid(2).join(". "),
-            "3 minutes left. 2 minutes left. 1 minute left. 10. 9. 8. 7. 6. 5. 4. 3. 2. 1. Game over. Score 200");
     }
 
     // The line a qualifying score enters carries the day it was entered.
