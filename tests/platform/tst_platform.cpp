@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tempozap developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The platform layer's decisions about the window system: which platform the
-// program runs on in each kind of session, and where a window goes so that it
-// is centred with its frame. And a control that changes while shown is drawn again.
-#include "DisplayPlatform.h"
+// Where a window goes so that it is centred with its frame, and a control that
+// changes while shown is drawn again.
 #include "Widgets.h"
 #include "WindowRole.h"
 
@@ -13,27 +11,6 @@
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    // The session as QT_QPA_PLATFORM|XDG_SESSION_TYPE|WAYLAND_DISPLAY|DISPLAY|-platform given.
-    void platformFollowsTheSession_data()
-    {
-        QTest::addColumn<QString>("session");
-        QTest::addColumn<QByteArray>("chosen");
-        const QByteArray x11 = "xcb;wayland"; // XWayland first, native if it cannot be reached
-        QTest::newRow("X11 session") << "|x11||:0|" << QByteArray();
-        QTest::newRow("Wayland with XWayland") << "|wayland|wayland-0|:0|" << x11;
-        QTest::newRow("Wayland display, no session type") << "||wayland-0|:1|" << x11;
-        QTest::newRow("Wayland without XWayland") << "|wayland|wayland-0||" << QByteArray();
-        QTest::newRow("player's QT_QPA_PLATFORM") << "wayland|wayland|wayland-0|:0|" << QByteArray();
-        QTest::newRow("player's -platform") << "|wayland|wayland-0|:0|yes" << QByteArray();
-    }
-    void platformFollowsTheSession()
-    {
-        QFETCH(QString, session);
-        QFETCH(QByteArray, chosen);
-        const QList<QByteArray> v = session.toLatin1().split('|');
-        QCOMPARE(platformFor({v[0], v[1], v[2], v[3], !v[4].isEmpty()}), chosen);
-    }
-
     void wholeWindowIsCentred_data()
     {
         QTest::addColumn<QRect>("screen");
