@@ -35,11 +35,6 @@ Atspi.set_timeout(10000, 15000)  # a sound blocks the program: the ring lasts 1.
 ALERT, DIALOG, FRAME, BUTTON = pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME, pyatspi.ROLE_PUSH_BUTTON
 
 
-def window_named(title):
-    """A window's layout by its title."""
-    return next(w for w in LAYOUT.values() if w["title"] == title)
-
-
 def run(*args):
     return subprocess.run(args, capture_output=True, text=True).stdout.strip()
 
@@ -71,12 +66,10 @@ def activate(node):
 class Program:
     """The program and its files copied to a folder of the test's (the installed one run as it is)."""
 
-    def __init__(self, scores=(), env=(), leave_out=(), prepare=None, installed=None):
+    def __init__(self, scores=(), env=(), installed=None):
         self.folder = tempfile.mkdtemp(prefix="tempozap-e2e-")
-        if prepare:
-            prepare(self.folder)
         for name in [] if installed else os.listdir(BUILD):
-            if (name == "tempozap" or re.search(r"\.(WAV|gif|png|dat)$", name)) and name not in leave_out:
+            if name == "tempozap" or re.search(r"\.(WAV|gif|png|dat)$", name):
                 shutil.copy2(os.path.join(BUILD, name), self.folder)
         for name, data in dict(scores).items():
             pathlib.Path(self.path(name)).write_bytes(data)
@@ -132,7 +125,7 @@ class Game:
         self.window = program.window("Tempozap - " + operation)
         x, y = extents(self.window)[:2]
         labels = {extents(n): n for n in nodes(self.window, pyatspi.ROLE_LABEL)}
-        layout = window_named("Tempozap - " + operation)
+        layout = next(w for w in LAYOUT.values() if w["title"] == "Tempozap - " + operation)
         names = dict(layout["roles"], score="lblScore", minutes="lblMin", seconds="lblSec")
         self.labels = {key: labels[(x + p[0], y + p[1]) + tuple(p[2:])] for key, p in
                        ((key, layout["controls"][name]["rect"]) for key, name in names.items())}
