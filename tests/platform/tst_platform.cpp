@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tempozap developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where a window goes so that it is centred with its frame, and a control that
-// changes while shown is drawn again.
+// Where a window goes so that it is centred with its frame; what a screen
+// reader finds; a control that changes while shown is drawn again.
+#include "Accessibility.h"
 #include "Widgets.h"
 #include "WindowRole.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 class PlatformTest : public QObject {
@@ -36,6 +38,20 @@ private slots:
         const QRect whole = placed.marginsAdded(frame);
         QVERIFY(
             qAbs(whole.center().x() - screen.center().x()) <= 1 && qAbs(whole.center().y() - screen.center().y()) <= 1);
+    }
+
+    // What a screen reader finds: a keypad key as a button named by its
+    // number, a box as a dialog and a screen as a window.
+    void screenReaderFindsKeysAndDialogs()
+    {
+        installAccessibility();
+        KeyLabel key;
+        key.setText(QStringLiteral("7"));
+        QWidget dialog(nullptr, Qt::Dialog), screen;
+        const QAccessibleInterface *k = QAccessible::queryAccessibleInterface(&key);
+        QCOMPARE(std::pair(k->role(), k->text(QAccessible::Name)), std::pair(QAccessible::Button, QStringLiteral("7")));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&dialog)->role(), QAccessible::Dialog);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&screen)->role(), QAccessible::Window);
     }
 
     // As the power lamp turns green at Start and red at the end.
