@@ -39,15 +39,8 @@ class WaylandGame(TestCase):
         if cls.native and not glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"):
             raise unittest.SkipTest("the toolkit's Wayland platform (qt6-wayland) is not installed")
         cls.session = cls.make()
-        try:
-            cls.session.start()
-        except BaseException:
-            cls.session.stop()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.stop()
+        cls.addClassCleanup(cls.session.stop)  # also when the start fails
+        cls.session.start()
 
     def look(self, p, expected):
         """The program's windows as the compositor has them once they are the expected ones, by title and client

@@ -53,14 +53,11 @@ def nodes(node, role=None, name=".*"):
     return found
 
 
-def click(box):
-    run("xdotool", "mousemove", str(box[0] + box[2] // 2), str(box[1] + box[3] // 2), "click", "1")
-
-
 def activate(node):
     """A control pressed: by a click in the middle of it; where no clicks can be sent (a Wayland compositor) the
     caller sets this to the control's own action, as a screen reader presses it."""
-    click(extents(node))
+    x, y, w, h = extents(node)
+    run("xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
 
 
 class Program:
